@@ -175,18 +175,8 @@ bool Spojeni::nactiVysledek(Vysledek* vysledek, bool* meloPole) {
             p.delka = static_cast<int>(std::min<unsigned long>(delka, 1u << 30));
             vysledek->pridejPole(std::move(p));
         }
-        while (MYSQL_ROW row = mysql_fetch_row(res)) {
-            unsigned long* delky = mysql_fetch_lengths(res);
-            QVector<Vysledek::Bunka> radek;
-            radek.reserve(static_cast<qsizetype>(n));
-            for (unsigned i = 0; i < n; ++i) {
-                if (row[i])
-                    radek.push_back(QByteArray(row[i], static_cast<qsizetype>(delky[i])));
-                else
-                    radek.push_back(std::nullopt);
-            }
-            vysledek->pridejRadek(std::move(radek));
-        }
+        vysledek->prevezmi(res);
+        return true;
     }
     mysql_free_result(res);
     return true;
