@@ -12,7 +12,11 @@ function(smesi_add_test name)
         set(T_TIMEOUT 120)
     endif()
     add_executable(${name} ${T_SOURCES})
-    target_link_libraries(${name} PRIVATE ${T_LIBS} testcommon GTest::gtest)
+    if(T_LABEL STREQUAL "ui")
+        target_link_libraries(${name} PRIVATE ${T_LIBS} testcommon_ui GTest::gtest)
+    else()
+        target_link_libraries(${name} PRIVATE ${T_LIBS} testcommon GTest::gtest)
+    endif()
     add_test(NAME ${name} COMMAND ${name})
     set(env
         "QT_QPA_PLATFORM=offscreen"
