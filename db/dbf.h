@@ -32,7 +32,8 @@ struct DefinicePole {
 };
 
 // Fractional numbers copied from the server: 19 places (the dBase III+ maximum) with four
-// decimals hold every quantity and price of the suite exactly (up to 13 whole digits).
+// decimals hold every quantity and price of the suite exactly (14 whole digits, 13 when
+// negative; the server columns have 11).
 inline constexpr int DbfSirkaCisla = 19;
 inline constexpr int DbfDesetinCisla = 4;
 // Integers copied from the server: the server's display width, at least 11, at most 19.
