@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVector>
 
+#include <ostream>
+
 struct CteniDbfread {
     bool ok = false;
     QString chyba;                // the reader's error or traceback
@@ -15,3 +17,8 @@ struct CteniDbfread {
 };
 
 CteniDbfread PrectiNezavisle(const QString& cesta);
+
+// Readable QString values in the tests' failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
