@@ -1,50 +1,24 @@
-// Until the main window exists the program settles the connection, opens the session
-// (with its audit row) and reports the outcome on one line.
-#include "dotaz.h"
-#include "ini.h"
-#include "maleoperace.h"
-#include "relace.h"
-#include "sled.h"
+// Program entry: the main window runs its creation phase as it is made and its show
+// phase once it is on the screen; the event loop runs until it closes.
+#include "enterdalsi.h"
+#include "tform1.h"
 
 #include <QApplication>
-#include <QDate>
-#include <QTextStream>
+#include <QLocale>
+
+#ifndef SMESI_SERVISNI_HESLO
+#define SMESI_SERVISNI_HESLO ""
+#endif
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QTextStream out(stdout);
-    const QString adr = AdresarProgramu();
-    VytvorAdresar(adr + QStringLiteral("err"));
-    VytvorAdresar(adr + QStringLiteral("../sqllog"));
-    Sled sled;
-    sled.zacni(adr);
-    IniSoubor smesiIni(adr + QStringLiteral("smesi.ini"));
-    IniSoubor kavlinIni(QStringLiteral("../Kavlin05.ini"));
-    Relace relace;
-    relace.log().nastavSoubor(SqlLog::jmenoSouboru(QDate::currentDate()));
-    QString chyba;
-    const QString cisloPC = smesiIni.cti(QStringLiteral("TFmozno"),
-                                         QStringLiteral("EditcisloPC_Text"), QStringLiteral("00"));
-    if (!relace.UrciParametry(smesiIni, kavlinIni, cisloPC, AdresarovyServer::zeSestaveni(),
-                              &chyba)) {
-        out << "smesi " << VerzeProgramu() << ": " << chyba << Qt::endl;
-        sled.ukonci();
-        return 1;
-    }
-    relace.log().zapni(true);
-    const NastaveniSpojeni& n = relace.nastaveni();
-    bool ok =
-        relace.OtevriSpojeni(n.sqlPort, n.altPort, n.cisloPC, QString(), QStringLiteral("Směsi"));
-    if (ok)
-        out << "smesi " << VerzeProgramu() << ": session open on " << n.parametry.host << ':'
-            << n.parametry.port << '/' << n.parametry.databaze << " as workstation " << n.cisloPC
-            << "; the main window is not built yet, ending." << Qt::endl;
-    else if (relace.spojeni().jePripojeno())
-        out << "smesi " << VerzeProgramu() << ": connected on the alternate port "
-            << relace.spojeni().port() << " (no session statements); ending." << Qt::endl;
-    else
-        out << "smesi " << VerzeProgramu() << ": cannot connect to " << n.parametry.host << ':'
-            << n.parametry.port << ": " << relace.spojeni().chyba() << Qt::endl;
-    sled.ukonci();
-    return ok ? 0 : 1;
+    QApplication::setApplicationName(QStringLiteral("smesi"));
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    EnterDalsiPole::zapni();
+    VolbyStartu volby;
+    volby.prvniArgument = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    volby.servisniHeslo = QStringLiteral(SMESI_SERVISNI_HESLO);
+    TForm1 okno(volby);
+    okno.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,268 @@
+#include "tform1.h"
+
+#include "dotaz.h"
+#include "maleoperace.h"
+#include "seznamdokladu.h"
+#include "tfmozno.h"
+#include "tfstrediska.h"
+#include "tfstredisko.h"
+#include "ulozeni.h"
+#include "uvod.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+int Rozdelovac::pozice() const {
+    return sizes().value(0);
+}
+
+void Rozdelovac::nastavPozici(int p) {
+    if (p < 0)
+        return;
+    QList<int> s = sizes();
+    int celkem = 0;
+    for (int x : s)
+        celkem += x;
+    if (s.size() < 2)
+        return;
+    if (celkem <= 0)
+        celkem = p;
+    s[0] = p;
+    s[1] = qMax(0, celkem - p);
+    setSizes(s);
+}
+
+namespace {
+// Menu items are named as the suite names them: the caption's ASCII letters and digits
+// followed by "1" ("Zobrazovat řádky dokladu" -> "Zobrazovatdkydokladu1").
+QString jmenoAkce(const QString& titulek) {
+    QString j;
+    for (QChar c : titulek)
+        if (c.unicode() < 128 && c.isLetterOrNumber())
+            j += c;
+    return j + QLatin1Char('1');
+}
+} // namespace
+
+TForm1::TForm1(VolbyStartu volby, QWidget* rodic)
+    : QMainWindow(rodic), m_volby(std::move(volby)), m_stav(m_relace) {
+    m_adr = m_volby.adresarProgramu.isEmpty() ? AdresarProgramu() : m_volby.adresarProgramu;
+    if (!m_adr.endsWith(QLatin1Char('/')))
+        m_adr += QLatin1Char('/');
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Kavlin05 - směsi"));
+    resize(1180, 760);
+    m_stav.pozadavekKonce = [this] { QTimer::singleShot(0, this, &TForm1::UkonciProgram); };
+    vytvorOkno();
+    vytvorMenu();
+    m_ulozene = std::make_unique<UlozeneVlastnosti>(IniSoubor(m_adr + QStringLiteral("smesi.ini")),
+                                                    QStringLiteral("TForm1"));
+    m_ulozene->pridej(m_rozdelovac, "Position", QStringLiteral("Position"));
+    m_ulozene->pridej(m_label1, "text", QStringLiteral("Caption"));
+    m_ulozene->pridej(m_rok, "currentIndex", QStringLiteral("ItemIndex"));
+    m_ulozene->pridej(m_zobrazovatRadky, "checked", QStringLiteral("Checked"));
+    fazeVytvoreni();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::vytvorOkno() {
+    auto* centralni = new QWidget(this);
+    auto* l = new QVBoxLayout(centralni);
+    l->setContentsMargins(4, 4, 4, 4);
+    l->setSpacing(4);
+    m_rozdelovac = new Rozdelovac(Qt::Vertical, centralni);
+    m_rozdelovac->setObjectName(QStringLiteral("OvcSplitter1"));
+    m_rozdelovac->setChildrenCollapsible(true);
+    m_seznam = new SeznamDokladu(m_stav, m_rozdelovac);
+    // The document editor lives here; until a document is opened the pane stays collapsed.
+    m_editor = new QWidget(m_rozdelovac);
+    m_editor->setObjectName(QStringLiteral("PanelEditoru"));
+    m_rozdelovac->addWidget(m_seznam);
+    m_rozdelovac->addWidget(m_editor);
+    m_rozdelovac->setStretchFactor(0, 1);
+    l->addWidget(m_rozdelovac, 1);
+
+    auto* ovladani = new QGroupBox(QStringLiteral("Ovládání programu"), centralni);
+    ovladani->setObjectName(QStringLiteral("suiGroupBoxOvladani"));
+    auto* lo = new QHBoxLayout(ovladani);
+    lo->setContentsMargins(10, 4, 10, 6);
+    auto* lRok = new QLabel(QStringLiteral("Rok"), ovladani);
+    m_rok = new QComboBox(ovladani);
+    m_rok->setObjectName(QStringLiteral("suiComboBoxRok"));
+    m_rok->setMinimumWidth(90);
+    lRok->setBuddy(m_rok);
+    auto* lStr = new QLabel(QStringLiteral("Středisko"), ovladani);
+    m_label1 = new QLabel(QStringLiteral("999"), ovladani);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    QFont f = m_label1->font();
+    f.setPointSize(f.pointSize() + 10);
+    f.setBold(true);
+    m_label1->setFont(f);
+    m_label1->setMinimumWidth(70);
+    m_konec = new QPushButton(QStringLiteral("konec"), ovladani);
+    m_konec->setObjectName(QStringLiteral("suiButtonKonec"));
+    lo->addWidget(lRok);
+    lo->addWidget(m_rok);
+    lo->addSpacing(30);
+    lo->addWidget(lStr);
+    lo->addWidget(m_label1);
+    lo->addStretch(1);
+    lo->addWidget(m_konec);
+    l->addWidget(ovladani);
+    setCentralWidget(centralni);
+
+    connect(m_konec, &QPushButton::clicked, this, &TForm1::UkonciProgram);
+    connect(m_seznam, &SeznamDokladu::prestaveno, this,
+            [this] { m_menuPalety->setEnabled(m_stav.PaletyStrediska); });
+    connect(m_seznam, &SeznamDokladu::otevritDoklad, this, [this] {
+        if (QAction* a = akce(QStringLiteral("Opravit1")); a && a->isEnabled())
+            a->trigger();
+    });
+}
+
+QAction* TForm1::akce(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+void TForm1::vytvorMenu() {
+    auto pridej = [this](QMenu* m, const QString& titulek, const QKeySequence& zkratka = {},
+                         bool povoleno = false) {
+        QAction* a = m->addAction(titulek);
+        a->setObjectName(jmenoAkce(titulek));
+        if (!zkratka.isEmpty())
+            a->setShortcut(zkratka);
+        // Items whose function is not in this build yet are shown, but disabled.
+        a->setEnabled(povoleno);
+        return a;
+    };
+    QMenu* hlavni = menuBar()->addMenu(QStringLiteral("Hlavní nabídka"));
+    pridej(hlavni, QStringLiteral("Nový doklad"), QKeySequence(QStringLiteral("Ctrl+N")));
+    pridej(hlavni, QStringLiteral("Opravit"), QKeySequence(QStringLiteral("Ctrl+O")));
+    pridej(hlavni, QStringLiteral("Tisk dokladu"), QKeySequence(QStringLiteral("Ctrl+T")));
+    pridej(hlavni, QStringLiteral("Tisk míchacího protokolu"),
+           QKeySequence(QStringLiteral("Ctrl+M")));
+    pridej(hlavni, QStringLiteral("Tisk rozpisu"), QKeySequence(QStringLiteral("Ctrl+R")));
+    pridej(hlavni, QStringLiteral("Tisk štítku na vzorek"), QKeySequence(QStringLiteral("Ctrl+I")));
+    pridej(hlavni, QStringLiteral("Tisk štítku na paletu"), QKeySequence(QStringLiteral("Ctrl+P")));
+    pridej(hlavni, QStringLiteral("Tisk ULČ komponent"));
+    pridej(hlavni, QStringLiteral("Generace Kalkulace"));
+    pridej(hlavni, QStringLiteral("Odeslat protokol na ÚKZÚZ"));
+    hlavni->addSeparator();
+    connect(pridej(hlavni, QStringLiteral("Konec"), {}, true), &QAction::triggered, this,
+            &TForm1::UkonciProgram);
+
+    QMenu* uzivatel = menuBar()->addMenu(QStringLiteral("Uživatel"));
+    connect(
+        pridej(uzivatel, QStringLiteral("Středisko"), QKeySequence(QStringLiteral("Ctrl+S")), true),
+        &QAction::triggered, this, &TForm1::volbaStrediska);
+
+    m_menuPalety = menuBar()->addMenu(QStringLiteral("Palety"));
+    m_menuPalety->setObjectName(QStringLiteral("Palety1"));
+    pridej(m_menuPalety, QStringLiteral("Založení palet"));
+    pridej(m_menuPalety, QStringLiteral("Tisk štítků"));
+
+    QMenu* servis = menuBar()->addMenu(QStringLiteral("Servis"));
+    connect(pridej(servis, QStringLiteral("Střediska"), {}, true), &QAction::triggered, this,
+            [this] { UpravStrediska(this); });
+    connect(pridej(servis, QStringLiteral("Nastavení programu"), {}, true), &QAction::triggered,
+            this, [this] {
+                TFmozno d(IniSoubor(m_adr + QStringLiteral("smesi.ini")), m_stav.CisloPC, this);
+                d.exec();
+            });
+    connect(pridej(servis, QStringLiteral("Smazat nastavení seznamu"), {}, true),
+            &QAction::triggered, this, [this] {
+                m_stav.SmazatSloupce = true;
+                UkonciProgram();
+            });
+    pridej(servis, QStringLiteral("Kontrola nové verze"));
+
+    m_menuModuly = menuBar()->addMenu(QStringLiteral("Moduly"));
+    m_menuModuly->setObjectName(QStringLiteral("Moduly1"));
+
+    QMenu* pomoc = menuBar()->addMenu(QStringLiteral("Pomoc"));
+    pridej(pomoc, QStringLiteral("Popis programu"));
+    QMenu* zmeny = pomoc->addMenu(QStringLiteral("Poslední změny"));
+    pridej(zmeny, QStringLiteral("Celkový popis"));
+    pridej(zmeny, QStringLiteral("MP na ÚKZÚZ"));
+    pridej(pomoc, QStringLiteral("O programu"));
+
+    QMenu* konec = menuBar()->addMenu(QStringLiteral("Konec"));
+    connect(pridej(konec, QStringLiteral("Opravdu"), {}, true), &QAction::triggered, this,
+            &TForm1::UkonciProgram);
+
+    // The list's context menu.
+    QMenu* ms = m_seznam->menuSeznamu();
+    connect(pridej(ms, QStringLiteral("Setřídit podle sloupce"), {}, true), &QAction::triggered,
+            this, [this] { m_seznam->setrid(false); });
+    connect(pridej(ms, QStringLiteral("Setřídit podle sloupce - sestupně"), {}, true),
+            &QAction::triggered, this, [this] { m_seznam->setrid(true); });
+    pridej(ms, QStringLiteral("Hledat doklad v seznamu"));
+    ms->addSeparator();
+    QMenu* filtr = ms->addMenu(QStringLiteral("FILTR"));
+    filtr->setObjectName(QStringLiteral("FILTR1"));
+    filtr->setEnabled(false);
+    pridej(ms, QStringLiteral("FILTR - zobrazit filtr"));
+    pridej(ms, QStringLiteral("FILTR - smazat celý filtr"));
+    pridej(ms, QStringLiteral("FILTR - smazat poslední"));
+    ms->addSeparator();
+    m_zobrazovatRadky = pridej(ms, QStringLiteral("Zobrazovat řádky dokladu"), {}, true);
+    m_zobrazovatRadky->setCheckable(true);
+    m_zobrazovatRadky->setChecked(true);
+    connect(m_zobrazovatRadky, &QAction::triggered, this, &TForm1::Zobrazovatdkydokladu1Click);
+    ms->addSeparator();
+    pridej(ms, QStringLiteral("Zobrazit skl. kartu"));
+    pridej(ms, QStringLiteral("Historie partie"));
+    pridej(ms, QStringLiteral("Zobrazit ULČ"));
+    // The rows pane offers the same three views for the component's lot.
+    QMenu* mr = m_seznam->menuRadku();
+    for (const QString& t : {QStringLiteral("Zobrazit skl. kartu"),
+                             QStringLiteral("Historie partie"), QStringLiteral("Zobrazit ULČ")}) {
+        QAction* a = mr->addAction(t);
+        a->setObjectName(jmenoAkce(t).replace(QLatin1Char('1'), QLatin1Char('2')));
+        a->setEnabled(false);
+    }
+
+    connect(m_rok, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_fazeZobrazeniHotova)
+            suiComboBoxRokChange();
+    });
+}
+
+void TForm1::suiComboBoxRokChange() {
+    m_seznam->nastavRok(m_rok->currentIndex() <= 0 ? QString() : m_rok->currentText());
+    m_seznam->UdelejSQL();
+}
+
+void TForm1::Zobrazovatdkydokladu1Click() {
+    m_seznam->nastavZobrazovatRadky(m_zobrazovatRadky->isChecked());
+}
+
+void TForm1::NavratDoSeznamu(const QString& pamatovanyDoklad) {
+    m_rozdelovac->setSizes({m_rozdelovac->height(), 0});
+    m_seznam->nastavRok(m_rok->currentIndex() <= 0 ? QString() : m_rok->currentText());
+    m_seznam->UdelejSQL();
+    if (!pamatovanyDoklad.isEmpty())
+        m_seznam->vyber(pamatovanyDoklad);
+    m_stav.ZapisSled(701);
+}
+
+void TForm1::UkonciProgram() {
+    close();
+}
+
+void TForm1::volbaStrediska() {
+    std::optional<QString> s = VyberStredisko(this, m_stav.stredisko);
+    if (!s)
+        return;
+    m_stav.stredisko = *s;
+    m_label1->setText(*s);
+    NavratDoSeznamu();
+}
