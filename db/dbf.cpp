@@ -1,56 +1,65 @@
 #include "dbf.h"
 
-#include "hodiny.h"
-#include "kodovani.h"
+#include "dbfvnitrni.h"
 #include "vysledek.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
-#include <QRegularExpression>
 #include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
-#include <cmath>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+using namespace DbfVnitrni;
 
-constexpr char VerzeBezMemo = 0x03;
-constexpr char VerzeSMemo = static_cast<char>(0x83);
-constexpr char KonecHlavicky = 0x0D;
-constexpr char KonecSouboru = 0x1A;
-constexpr char Smazany = '*';
-constexpr char Platny = ' ';
-constexpr unsigned char JazykCp1250 = 0xC8; // language driver "Windows EE" (code page 1250)
-constexpr int DelkaHlavicky = 32;
-constexpr int DelkaPopisu = 32;
-constexpr int DelkaJmena = 10;
-constexpr qint64 BlokMemo = 512;
-// A memo read from a damaged file stops here instead of allocating without limit.
-constexpr qint64 MaxMemo = 16 * 1024 * 1024;
-
-QString mezeryVprava(QString s) {
-    while (!s.isEmpty() && s.back() == QLatin1Char(' '))
-        s.chop(1);
-    return s;
-}
+namespace DbfVnitrni {
 
 QByteArray bezKoncovychMezer(QByteArray b) {
     while (!b.isEmpty() && (b.back() == ' ' || b.back() == '\0'))
         b.chop(1);
     return b;
 }
-
 QString textChyby(int kod) {
     return QString::fromLocal8Bit(std::strerror(kod));
 }
+bool ctiPresne(int fd, qint64 pozice, char* kam, qint64 kolik) {
+    while (kolik > 0) {
+        ssize_t n = ::pread(fd, kam, static_cast<size_t>(kolik), static_cast<off_t>(pozice));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        kam += n;
+        pozice += n;
+        kolik -= n;
+    }
+    return true;
+}
+bool zapisPresne(int fd, qint64 pozice, const char* co, qint64 kolik) {
+    while (kolik > 0) {
+        ssize_t n = ::pwrite(fd, co, static_cast<size_t>(kolik), static_cast<off_t>(pozice));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        co += n;
+        pozice += n;
+        kolik -= n;
+    }
+    return true;
+}
+} // namespace DbfVnitrni
+
+namespace {
 
 // An open-file-description lock: it belongs to this descriptor only, so a second open of
 // the same file, even in this process, is refused, and closing some other descriptor of
@@ -78,45 +87,12 @@ bool zamkni(int fd, int* kod) {
 bool jeObsazeno(int kod) {
     return kod == EAGAIN || kod == EACCES || kod == EWOULDBLOCK;
 }
-
-bool ctiPresne(int fd, qint64 pozice, char* kam, qint64 kolik) {
-    while (kolik > 0) {
-        ssize_t n = ::pread(fd, kam, static_cast<size_t>(kolik), static_cast<off_t>(pozice));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        kam += n;
-        pozice += n;
-        kolik -= n;
-    }
-    return true;
-}
-
-bool zapisPresne(int fd, qint64 pozice, const char* co, qint64 kolik) {
-    while (kolik > 0) {
-        ssize_t n = ::pwrite(fd, co, static_cast<size_t>(kolik), static_cast<off_t>(pozice));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        co += n;
-        pozice += n;
-        kolik -= n;
-    }
-    return true;
-}
-
 qint64 velikost(int fd) {
     struct stat st;
     if (::fstat(fd, &st) != 0)
         return -1;
     return static_cast<qint64>(st.st_size);
 }
-
 // Tables installed by other programs are often upper-case: when no file has exactly the
 // name, a file of the same name in another case is taken.
 QString najdiSoubor(const QString& cesta) {
@@ -130,7 +106,6 @@ QString najdiSoubor(const QString& cesta) {
             return d.filePath(j);
     return cesta;
 }
-
 // The memo file next to the table: the same base name with ".dbt", upper-case when the
 // table's extension is upper-case.
 QString cestaMemo(const QString& cesta) {
@@ -140,7 +115,6 @@ QString cestaMemo(const QString& cesta) {
     bool velka = !pripona.isEmpty() && pripona == pripona.toUpper();
     return zaklad + (velka ? QStringLiteral(".DBT") : QStringLiteral(".dbt"));
 }
-
 bool platneJmeno(const QString& jmeno) {
     if (jmeno.isEmpty() || jmeno.size() > DelkaJmena)
         return false;
@@ -153,48 +127,6 @@ bool platneJmeno(const QString& jmeno) {
     }
     return true;
 }
-
-// The stored text of a number for a field with the given decimals.
-QByteArray textCislaPole(Desetinne v, int desetin) {
-    int d = std::min(desetin, Desetinne::Mista);
-    QString t = v.text(d);
-    if (desetin > d)
-        t += QString(desetin - d, QLatin1Char('0'));
-    return t.toLatin1();
-}
-
-// A number as the workstation shows it: shortest form, locale's decimal separator.
-QString textCislaProUzivatele(Desetinne v) {
-    QString t = v.text();
-    t.replace(QLatin1Char('.'), QLocale().decimalPoint());
-    return t;
-}
-
-std::optional<Desetinne> cisloZeServeru(const QString& t) {
-    if (auto d = Desetinne::zTextu(t))
-        return d;
-    // Doubles may arrive in exponent form ("1e-05").
-    bool ok = false;
-    double x = t.trimmed().toDouble(&ok);
-    if (ok && std::abs(x) < 9.0e14)
-        return Desetinne::zDouble(x);
-    return std::nullopt;
-}
-
-QDate datumZTextu(const QString& vstup) {
-    // "dd.mm.yyyy" as shown, "yyyy-mm-dd" as the server sends it (a date-time keeps only its
-    // date part), or dBase's own "yyyymmdd".
-    QString t = vstup.trimmed().section(QLatin1Char(' '), 0, 0);
-    if (t.isEmpty())
-        return {};
-    for (const char* f : {"d.M.yyyy", "yyyy-MM-dd", "yyyyMMdd"}) {
-        QDate d = QDate::fromString(t, QLatin1String(f));
-        if (d.isValid())
-            return d;
-    }
-    return {};
-}
-
 } // namespace
 
 bool DefiniceZVysledku(const Vysledek& vysledek, QVector<DefinicePole>& pole, QString* chyba) {
@@ -255,7 +187,6 @@ bool DefiniceZVysledku(const Vysledek& vysledek, QVector<DefinicePole>& pole, QS
     }
     return true;
 }
-
 TabulkaDbf::TabulkaDbf() = default;
 
 TabulkaDbf::~TabulkaDbf() {
@@ -692,779 +623,4 @@ bool TabulkaDbf::zkontrolujZaznamy() {
         }
     }
     return true;
-}
-
-// ---------------------------------------------------------------- records on disk
-
-bool TabulkaDbf::zapisHlavicku() {
-    // Date of the last update and the record count, bytes 1 to 7 of the header.
-    QDate dnes = Hodiny::dnes();
-    char h[7];
-    h[0] = static_cast<char>(std::clamp(dnes.year() - 1900, 0, 255));
-    h[1] = static_cast<char>(dnes.month());
-    h[2] = static_cast<char>(dnes.day());
-    qToLittleEndian<quint32>(m_pocet, h + 3);
-    if (!zapisPresne(m_fd, 1, h, sizeof h))
-        return chybaZapisu(m_cesta);
-    return true;
-}
-
-bool TabulkaDbf::nactiZaznam(qint64 i, QByteArray& cil) const {
-    cil.resize(m_delkaZaznamu);
-    if (!ctiPresne(m_fd, m_delkaHlavicky + i * m_delkaZaznamu, cil.data(), m_delkaZaznamu)) {
-        m_chyba = QStringLiteral("Soubor „%1“ nelze přečíst (záznam %2).").arg(m_cesta).arg(i + 1);
-        return false;
-    }
-    return true;
-}
-
-bool TabulkaDbf::jeViditelny(const QByteArray& zaznam) const {
-    if (zaznam.isEmpty() || zaznam[0] != Platny)
-        return false;
-    if (m_filtrPole < 0)
-        return true;
-    const DefinicePole& d = m_pole[m_filtrPole];
-    return bezKoncovychMezer(zaznam.mid(m_posun[m_filtrPole], d.delka)) == m_filtrHodnota;
-}
-
-qint64 TabulkaDbf::najdi(qint64 od, int smer) const {
-    QByteArray z;
-    for (qint64 i = od; i >= 0 && i < static_cast<qint64>(m_pocet); i += smer) {
-        if (!nactiZaznam(i, z))
-            return -1;
-        if (jeViditelny(z))
-            return i;
-    }
-    return -1;
-}
-
-void TabulkaDbf::prazdnyZaznam() {
-    m_zaznam = QByteArray(m_delkaZaznamu, ' ');
-    m_memoNove.clear();
-}
-
-bool TabulkaDbf::najedNa(qint64 i) {
-    m_memoNove.clear();
-    if (i < 0) {
-        m_pozice = -1;
-        prazdnyZaznam();
-        return true;
-    }
-    QByteArray z;
-    if (!nactiZaznam(i, z))
-        return false;
-    m_zaznam = z;
-    m_pozice = i;
-    return true;
-}
-
-bool TabulkaDbf::dokonci() {
-    if (!jeOtevrena()) {
-        m_chyba = QStringLiteral("Tabulka není otevřena.");
-        return false;
-    }
-    if (m_stav == Stav::Prochazeni)
-        return true;
-    return uloz();
-}
-
-int TabulkaDbf::pocet() const {
-    if (!jeOtevrena())
-        return 0;
-    if (m_filtrPole < 0)
-        return static_cast<int>(m_aktivnich);
-    int n = 0;
-    for (qint64 i = najdi(0, 1); i >= 0; i = najdi(i + 1, 1))
-        ++n;
-    return n;
-}
-
-// ---------------------------------------------------------------- whole-table operations
-
-bool TabulkaDbf::vyprazdni() {
-    if (!jeOtevrena())
-        return dokonci();
-    m_stav = Stav::Prochazeni;
-    // The count goes to zero first: at every moment the header promises no more records
-    // than the file holds.
-    m_pocet = 0;
-    m_aktivnich = 0;
-    if (!zapisHlavicku())
-        return false;
-    char eof = KonecSouboru;
-    if (!zapisPresne(m_fd, m_delkaHlavicky, &eof, 1) || ::ftruncate(m_fd, m_delkaHlavicky + 1) != 0)
-        return chybaZapisu(m_cesta);
-    if (m_fdMemo >= 0) {
-        QByteArray blok0(BlokMemo, '\0');
-        qToLittleEndian<quint32>(1, blok0.data());
-        if (!zapisPresne(m_fdMemo, 0, blok0.constData(), blok0.size()) ||
-            ::ftruncate(m_fdMemo, BlokMemo) != 0)
-            return chybaZapisu(m_cestaMemo);
-        m_memoDalsi = 1;
-        m_velikostMemo = BlokMemo;
-    }
-    m_konec = true;
-    return najedNa(-1);
-}
-
-bool TabulkaDbf::zhutni() {
-    if (!dokonci())
-        return false;
-    QVector<int> memoPole;
-    for (int i = 0; i < m_pole.size(); ++i)
-        if (m_pole[i].typ == TypDbf::Memo)
-            memoPole.push_back(i);
-    QByteArray data(static_cast<qsizetype>(m_pocet) * m_delkaZaznamu, '\0');
-    if (m_pocet > 0 && !ctiPresne(m_fd, m_delkaHlavicky, data.data(), data.size())) {
-        m_chyba = QStringLiteral("Soubor „%1“ nelze přečíst: %2.").arg(m_cesta, textChyby(errno));
-        return false;
-    }
-    QByteArray zustava;
-    quint32 zbyva = 0;
-    for (qint64 r = 0; r < m_pocet; ++r) {
-        const char* z = data.constData() + r * m_delkaZaznamu;
-        if (z[0] == Platny) {
-            zustava.append(z, m_delkaZaznamu);
-            ++zbyva;
-        }
-    }
-    data.clear();
-    if (m_fdMemo >= 0) {
-        // Memo texts of the remaining records are read first, then written one after the
-        // other behind a fresh first block: the old blocks of deleted and replaced texts go.
-        QVector<QByteArray> texty;
-        for (quint32 r = 0; r < zbyva; ++r)
-            for (int i : memoPole) {
-                QByteArray t = zustava.mid(r * m_delkaZaznamu + m_posun[i], 10).trimmed();
-                QByteArray obsah;
-                if (!t.isEmpty() && t.toULongLong() != 0 &&
-                    !ctiMemo(static_cast<quint32>(t.toULongLong()), obsah))
-                    return false;
-                texty.push_back(obsah);
-            }
-        m_memoDalsi = 1;
-        m_velikostMemo = BlokMemo;
-        qsizetype k = 0;
-        for (quint32 r = 0; r < zbyva; ++r)
-            for (int i : memoPole) {
-                quint32 blok = 0;
-                if (!texty[k].isEmpty() && !zapisMemo(texty[k], blok))
-                    return false;
-                QByteArray ukazatel =
-                    blok ? QByteArray::number(blok).rightJustified(10, ' ') : QByteArray(10, ' ');
-                std::memcpy(zustava.data() + r * m_delkaZaznamu + m_posun[i], ukazatel.constData(),
-                            10);
-                ++k;
-            }
-        if (::ftruncate(m_fdMemo, m_velikostMemo) != 0)
-            return chybaZapisu(m_cestaMemo);
-    }
-    zustava.append(KonecSouboru);
-    if (!zapisPresne(m_fd, m_delkaHlavicky, zustava.constData(), zustava.size()))
-        return chybaZapisu(m_cesta);
-    m_pocet = zbyva;
-    m_aktivnich = zbyva;
-    if (!zapisHlavicku())
-        return false;
-    if (::ftruncate(m_fd, m_delkaHlavicky + static_cast<qint64>(zbyva) * m_delkaZaznamu + 1) != 0)
-        return chybaZapisu(m_cesta);
-    return prvni();
-}
-
-// ---------------------------------------------------------------- record operations
-
-bool TabulkaDbf::pridej() {
-    if (!dokonci())
-        return false;
-    prazdnyZaznam();
-    m_stav = Stav::Vkladani;
-    m_konec = false;
-    return true;
-}
-
-bool TabulkaDbf::uprav() {
-    if (!dokonci())
-        return false;
-    if (m_pozice < 0) {
-        m_chyba = QStringLiteral("Tabulka „%1“ nemá aktuální záznam k úpravě.").arg(m_cesta);
-        return false;
-    }
-    m_stav = Stav::Uprava;
-    return true;
-}
-
-bool TabulkaDbf::uloz() {
-    if (!jeOtevrena()) {
-        m_chyba = QStringLiteral("Tabulka není otevřena.");
-        return false;
-    }
-    if (m_stav == Stav::Prochazeni)
-        return true;
-    // Memo texts go to fresh blocks first; the record then points at them. The blocks of a
-    // replaced text stay unused until the table is packed, as dBase does.
-    QByteArray zaznam = m_zaznam;
-    for (auto it = m_memoNove.cbegin(); it != m_memoNove.cend(); ++it) {
-        quint32 blok = 0;
-        if (!it.value().isEmpty() && !zapisMemo(it.value(), blok))
-            return false;
-        QByteArray u =
-            blok ? QByteArray::number(blok).rightJustified(10, ' ') : QByteArray(10, ' ');
-        std::memcpy(zaznam.data() + m_posun[it.key()], u.constData(), 10);
-    }
-    if (m_stav == Stav::Vkladani) {
-        // The record and a new end marker are written before the count grows, so a reader
-        // never finds a count larger than the file.
-        QByteArray s = zaznam + KonecSouboru;
-        qint64 kam = m_delkaHlavicky + static_cast<qint64>(m_pocet) * m_delkaZaznamu;
-        if (!zapisPresne(m_fd, kam, s.constData(), s.size()))
-            return chybaZapisu(m_cesta);
-        ++m_pocet;
-        if (!zapisHlavicku()) {
-            --m_pocet;
-            return false;
-        }
-        ++m_aktivnich;
-        m_pozice = m_pocet - 1;
-    } else {
-        if (!zapisPresne(m_fd, m_delkaHlavicky + m_pozice * m_delkaZaznamu, zaznam.constData(),
-                         zaznam.size()))
-            return chybaZapisu(m_cesta);
-        if (!zapisHlavicku())
-            return false;
-    }
-    m_zaznam = zaznam;
-    m_memoNove.clear();
-    m_stav = Stav::Prochazeni;
-    m_konec = false;
-    return true;
-}
-
-void TabulkaDbf::zrus() {
-    if (m_stav == Stav::Uprava || m_stav == Stav::Vkladani) {
-        m_stav = Stav::Prochazeni;
-        najedNa(m_pozice);
-    }
-}
-
-bool TabulkaDbf::smaz() {
-    if (!jeOtevrena())
-        return dokonci();
-    if (m_stav == Stav::Vkladani) {
-        zrus();
-        return true;
-    }
-    zrus();
-    if (m_pozice < 0) {
-        m_chyba = QStringLiteral("Tabulka „%1“ nemá aktuální záznam ke smazání.").arg(m_cesta);
-        return false;
-    }
-    char p = Smazany;
-    if (!zapisPresne(m_fd, m_delkaHlavicky + m_pozice * m_delkaZaznamu, &p, 1))
-        return chybaZapisu(m_cesta);
-    if (!zapisHlavicku())
-        return false;
-    --m_aktivnich;
-    qint64 dalsi = najdi(m_pozice + 1, 1);
-    if (dalsi < 0)
-        dalsi = najdi(m_pozice - 1, -1);
-    m_konec = dalsi < 0;
-    return najedNa(dalsi);
-}
-
-bool TabulkaDbf::prvni() {
-    if (!dokonci())
-        return false;
-    qint64 i = najdi(0, 1);
-    m_konec = i < 0;
-    return najedNa(i);
-}
-
-bool TabulkaDbf::dalsi() {
-    if (!dokonci())
-        return false;
-    qint64 i = m_pozice < 0 ? -1 : najdi(m_pozice + 1, 1);
-    if (i < 0) {
-        m_konec = true;
-        return true;
-    }
-    return najedNa(i);
-}
-
-// ---------------------------------------------------------------- fields
-
-int TabulkaDbf::polePro(const QString& jmeno) const {
-    int i = indexPole(jmeno);
-    if (i < 0)
-        m_chyba = jeOtevrena() ? QStringLiteral("Tabulka „%1“ nemá pole %2.").arg(m_cesta, jmeno)
-                               : QStringLiteral("Tabulka není otevřena (pole %1).").arg(jmeno);
-    return i;
-}
-
-int TabulkaDbf::poleProZapis(const QString& jmeno) {
-    int i = polePro(jmeno);
-    if (i >= 0 && m_stav != Stav::Uprava && m_stav != Stav::Vkladani) {
-        m_chyba = QStringLiteral("Tabulka „%1“ není v režimu úprav; pole %2 nelze zapsat.")
-                      .arg(m_cesta, m_pole[i].jmeno);
-        return -1;
-    }
-    return i;
-}
-
-QString TabulkaDbf::chybaPole(int i, const QString& co) const {
-    return QStringLiteral("%1 (pole %2 tabulky „%3“)").arg(co, m_pole[i].jmeno, m_cesta);
-}
-
-QByteArray TabulkaDbf::syrove(int i) const {
-    return m_zaznam.mid(m_posun[i], m_pole[i].delka);
-}
-
-void TabulkaDbf::nastavSyrove(int i, const QByteArray& hodnota) {
-    const DefinicePole& d = m_pole[i];
-    QByteArray b = hodnota.left(d.delka);
-    if (d.typ == TypDbf::Cislo)
-        b = b.rightJustified(d.delka, ' ');
-    else
-        b = b.leftJustified(d.delka, ' ');
-    std::memcpy(m_zaznam.data() + m_posun[i], b.constData(), static_cast<size_t>(d.delka));
-}
-
-bool TabulkaDbf::ctiMemo(quint32 blok, QByteArray& cil) const {
-    cil.clear();
-    if (m_fdMemo < 0 || blok == 0)
-        return true;
-    qint64 pozice = static_cast<qint64>(blok) * BlokMemo;
-    if (pozice >= m_velikostMemo) {
-        m_chyba = QStringLiteral("Soubor „%1“ je poškozen: blok poznámky %2 leží za jeho koncem.")
-                      .arg(m_cestaMemo)
-                      .arg(blok);
-        return false;
-    }
-    QByteArray kus(BlokMemo, '\0');
-    while (pozice < m_velikostMemo && cil.size() < MaxMemo) {
-        qint64 n = std::min<qint64>(BlokMemo, m_velikostMemo - pozice);
-        if (!ctiPresne(m_fdMemo, pozice, kus.data(), n)) {
-            m_chyba = QStringLiteral("Soubor „%1“ nelze přečíst.").arg(m_cestaMemo);
-            return false;
-        }
-        qsizetype konec = kus.left(n).indexOf(KonecSouboru);
-        if (konec >= 0) {
-            cil.append(kus.constData(), konec);
-            return true;
-        }
-        cil.append(kus.constData(), n);
-        pozice += n;
-    }
-    return true;
-}
-
-bool TabulkaDbf::zapisMemo(const QByteArray& data, quint32& blok) {
-    // New texts go behind everything in the file, whatever its first block says, so that a
-    // stale "next free block" can never make two records share a text.
-    qint64 bloku = (m_velikostMemo + BlokMemo - 1) / BlokMemo;
-    qint64 zacatek = std::max<qint64>({static_cast<qint64>(m_memoDalsi), bloku, 1});
-    QByteArray s = data;
-    s.append(KonecSouboru);
-    s.append(KonecSouboru);
-    s = s.leftJustified(((s.size() + BlokMemo - 1) / BlokMemo) * BlokMemo, '\0');
-    qint64 novyDalsi = zacatek + s.size() / BlokMemo;
-    if (novyDalsi > 0xFFFFFFFFLL) {
-        m_chyba = QStringLiteral("Soubor poznámek „%1“ je plný.").arg(m_cestaMemo);
-        return false;
-    }
-    if (!zapisPresne(m_fdMemo, zacatek * BlokMemo, s.constData(), s.size()))
-        return chybaZapisu(m_cestaMemo);
-    char h[4];
-    qToLittleEndian<quint32>(static_cast<quint32>(novyDalsi), h);
-    if (!zapisPresne(m_fdMemo, 0, h, 4))
-        return chybaZapisu(m_cestaMemo);
-    m_memoDalsi = static_cast<quint32>(novyDalsi);
-    m_velikostMemo = std::max(m_velikostMemo, novyDalsi * BlokMemo);
-    blok = static_cast<quint32>(zacatek);
-    return true;
-}
-
-QByteArray TabulkaDbf::memoBajty(int i) const {
-    auto it = m_memoNove.constFind(i);
-    if (it != m_memoNove.cend())
-        return it.value();
-    QByteArray t = syrove(i).trimmed();
-    QByteArray obsah;
-    if (!t.isEmpty())
-        ctiMemo(static_cast<quint32>(t.toULongLong()), obsah);
-    return obsah;
-}
-
-QString TabulkaDbf::text(const QString& jmeno) const {
-    int i = polePro(jmeno);
-    if (i < 0)
-        return {};
-    const DefinicePole& d = m_pole[i];
-    QByteArray b = syrove(i);
-    switch (d.typ) {
-    case TypDbf::Znak:
-        return ZCp1250(bezKoncovychMezer(b));
-    case TypDbf::Cislo: {
-        QByteArray t = b.trimmed();
-        if (t.isEmpty())
-            return {};
-        if (auto v = Desetinne::zTextu(QString::fromLatin1(t)))
-            return textCislaProUzivatele(*v);
-        return QString::fromLatin1(t);
-    }
-    case TypDbf::Datum: {
-        QDate dt = datum(jmeno);
-        return dt.isValid() ? dt.toString(QStringLiteral("dd.MM.yyyy")) : QString();
-    }
-    case TypDbf::Memo:
-        return ZCp1250(memoBajty(i));
-    case TypDbf::Logicke:
-        if (b == "T" || b == "t" || b == "Y" || b == "y")
-            return QStringLiteral("T");
-        if (b == "F" || b == "f" || b == "N" || b == "n")
-            return QStringLiteral("F");
-        return {};
-    }
-    return {};
-}
-
-Desetinne TabulkaDbf::cislo(const QString& jmeno) const {
-    int i = polePro(jmeno);
-    if (i < 0)
-        return {};
-    switch (m_pole[i].typ) {
-    case TypDbf::Cislo:
-        return Desetinne::zTextuNeboNula(QString::fromLatin1(syrove(i).trimmed()));
-    case TypDbf::Logicke:
-        return Desetinne::zCeleho(text(jmeno) == QLatin1String("T") ? 1 : 0);
-    case TypDbf::Znak:
-    case TypDbf::Memo:
-        return Desetinne::zTextuNeboNula(text(jmeno));
-    case TypDbf::Datum:
-        break;
-    }
-    return {};
-}
-
-qint64 TabulkaDbf::cele(const QString& jmeno) const {
-    int i = polePro(jmeno);
-    if (i < 0)
-        return 0;
-    QString t = m_pole[i].typ == TypDbf::Cislo ? QString::fromLatin1(syrove(i).trimmed())
-                                               : text(jmeno).trimmed();
-    bool ok = false;
-    qint64 n = t.toLongLong(&ok);
-    if (ok)
-        return n;
-    // A fraction is cut towards zero, as an integer field of the dataset reads it.
-    return cislo(jmeno).desetitisiciny() / Desetinne::Jednotka;
-}
-
-QDate TabulkaDbf::datum(const QString& jmeno) const {
-    int i = polePro(jmeno);
-    if (i < 0)
-        return {};
-    if (m_pole[i].typ == TypDbf::Datum)
-        return QDate::fromString(QString::fromLatin1(syrove(i)), QStringLiteral("yyyyMMdd"));
-    if (m_pole[i].typ == TypDbf::Znak)
-        return datumZTextu(text(jmeno));
-    return {};
-}
-
-bool TabulkaDbf::jePrazdne(const QString& jmeno) const {
-    int i = polePro(jmeno);
-    if (i < 0)
-        return true;
-    if (m_pole[i].typ == TypDbf::Memo)
-        return memoBajty(i).isEmpty();
-    return syrove(i).trimmed().isEmpty();
-}
-
-bool TabulkaDbf::nastavZnaky(int i, const QString& hodnota, bool oriznout) {
-    const DefinicePole& d = m_pole[i];
-    QByteArray b;
-    QString chyba;
-    if (!DoCp1250(hodnota, b, &chyba)) {
-        m_chyba = chybaPole(i, chyba);
-        return false;
-    }
-    if (d.typ == TypDbf::Memo) {
-        if (b.contains(KonecSouboru)) {
-            m_chyba = chybaPole(i, QStringLiteral("Text poznámky nesmí obsahovat znak 0x1A."));
-            return false;
-        }
-        m_memoNove.insert(i, b);
-        return true;
-    }
-    if (b.size() > d.delka) {
-        if (!oriznout) {
-            m_chyba = QStringLiteral("Hodnota „%1“ se nevejde do pole %2 (šířka %3) tabulky „%4“.")
-                          .arg(hodnota, d.jmeno)
-                          .arg(d.delka)
-                          .arg(m_cesta);
-            return false;
-        }
-        b.truncate(d.delka);
-    }
-    nastavSyrove(i, b);
-    return true;
-}
-
-bool TabulkaDbf::nastavCisloPole(int i, Desetinne hodnota) {
-    const DefinicePole& d = m_pole[i];
-    QByteArray t = textCislaPole(hodnota, d.desetin);
-    if (t.size() > d.delka) {
-        m_chyba = QStringLiteral("Číslo %1 se nevejde do pole %2 (šířka %3, desetinných míst %4) "
-                                 "tabulky „%5“.")
-                      .arg(QString::fromLatin1(t), d.jmeno)
-                      .arg(d.delka)
-                      .arg(d.desetin)
-                      .arg(m_cesta);
-        return false;
-    }
-    nastavSyrove(i, t);
-    return true;
-}
-
-bool TabulkaDbf::nastavTextCisla(int i, const QString& cislo) {
-    // An integer is written from its digits: an exact decimal holds only 14 whole digits.
-    const DefinicePole& d = m_pole[i];
-    QString t = cislo.trimmed();
-    bool ok = false;
-    qint64 n = t.toLongLong(&ok);
-    if (ok) {
-        QString s = QString::number(n);
-        if (d.desetin > 0)
-            s += QLatin1Char('.') + QString(d.desetin, QLatin1Char('0'));
-        if (s.size() <= d.delka) {
-            nastavSyrove(i, s.toLatin1());
-            return true;
-        }
-    }
-    std::optional<Desetinne> v = Desetinne::zTextu(t);
-    if (!v) {
-        m_chyba = ok ? QStringLiteral("Číslo %1 se nevejde do pole %2 (šířka %3) tabulky „%4“.")
-                           .arg(t, d.jmeno)
-                           .arg(d.delka)
-                           .arg(m_cesta)
-                     : chybaPole(i, QStringLiteral("Hodnota „%1“ není číslo.").arg(cislo));
-        return false;
-    }
-    return nastavCisloPole(i, *v);
-}
-
-bool TabulkaDbf::nastavText(const QString& jmeno, const QString& hodnota, bool oriznout) {
-    int i = poleProZapis(jmeno);
-    if (i < 0)
-        return false;
-    switch (m_pole[i].typ) {
-    case TypDbf::Znak:
-    case TypDbf::Memo:
-        return nastavZnaky(i, hodnota, oriznout);
-    case TypDbf::Cislo:
-        if (hodnota.trimmed().isEmpty()) {
-            nastavSyrove(i, {});
-            return true;
-        }
-        return nastavTextCisla(i, hodnota);
-    case TypDbf::Datum: {
-        if (hodnota.trimmed().isEmpty()) {
-            nastavSyrove(i, {});
-            return true;
-        }
-        QDate d = datumZTextu(hodnota);
-        if (!d.isValid()) {
-            m_chyba = chybaPole(i, QStringLiteral("Hodnota „%1“ není datum.").arg(hodnota));
-            return false;
-        }
-        return nastavDatum(jmeno, d);
-    }
-    case TypDbf::Logicke: {
-        QString t = hodnota.trimmed().toUpper();
-        if (t.isEmpty()) {
-            nastavSyrove(i, {});
-            return true;
-        }
-        if (t == QLatin1String("T") || t == QLatin1String("A") || t == QLatin1String("Y") ||
-            t == QLatin1String("1")) {
-            nastavSyrove(i, "T");
-            return true;
-        }
-        if (t == QLatin1String("F") || t == QLatin1String("N") || t == QLatin1String("0")) {
-            nastavSyrove(i, "F");
-            return true;
-        }
-        m_chyba = chybaPole(i, QStringLiteral("Hodnota „%1“ není logická.").arg(hodnota));
-        return false;
-    }
-    }
-    return false;
-}
-
-bool TabulkaDbf::nastavCislo(const QString& jmeno, Desetinne hodnota) {
-    int i = poleProZapis(jmeno);
-    if (i < 0)
-        return false;
-    switch (m_pole[i].typ) {
-    case TypDbf::Cislo:
-        return nastavCisloPole(i, hodnota);
-    case TypDbf::Znak:
-    case TypDbf::Memo:
-        return nastavZnaky(i, textCislaProUzivatele(hodnota), false);
-    case TypDbf::Logicke:
-        nastavSyrove(i, hodnota.jeNula() ? "F" : "T");
-        return true;
-    case TypDbf::Datum:
-        break;
-    }
-    m_chyba = chybaPole(i, QStringLiteral("Do pole data nelze zapsat číslo."));
-    return false;
-}
-
-bool TabulkaDbf::nastavCele(const QString& jmeno, qint64 hodnota) {
-    int i = poleProZapis(jmeno);
-    if (i < 0)
-        return false;
-    switch (m_pole[i].typ) {
-    case TypDbf::Cislo:
-        return nastavTextCisla(i, QString::number(hodnota));
-    case TypDbf::Znak:
-    case TypDbf::Memo:
-        return nastavZnaky(i, QString::number(hodnota), false);
-    case TypDbf::Logicke:
-        nastavSyrove(i, hodnota == 0 ? "F" : "T");
-        return true;
-    case TypDbf::Datum:
-        break;
-    }
-    m_chyba = chybaPole(i, QStringLiteral("Do pole data nelze zapsat číslo."));
-    return false;
-}
-
-bool TabulkaDbf::nastavDatum(const QString& jmeno, const QDate& hodnota) {
-    int i = poleProZapis(jmeno);
-    if (i < 0)
-        return false;
-    bool platne = hodnota.isValid() && hodnota.year() >= 1 && hodnota.year() <= 9999;
-    switch (m_pole[i].typ) {
-    case TypDbf::Datum:
-        nastavSyrove(i, platne ? hodnota.toString(QStringLiteral("yyyyMMdd")).toLatin1()
-                               : QByteArray());
-        return true;
-    case TypDbf::Znak:
-    case TypDbf::Memo:
-        return nastavZnaky(i, platne ? hodnota.toString(QStringLiteral("dd.MM.yyyy")) : QString(),
-                           false);
-    case TypDbf::Cislo:
-    case TypDbf::Logicke:
-        break;
-    }
-    m_chyba = chybaPole(i, QStringLiteral("Do tohoto pole nelze zapsat datum."));
-    return false;
-}
-
-bool TabulkaDbf::vymazPole(const QString& jmeno) {
-    int i = poleProZapis(jmeno);
-    if (i < 0)
-        return false;
-    if (m_pole[i].typ == TypDbf::Memo)
-        m_memoNove.insert(i, {});
-    else
-        nastavSyrove(i, {});
-    return true;
-}
-
-bool TabulkaDbf::kopirujRadek(const Vysledek& vysledek, int radek) {
-    if (!jeOtevrena() || (m_stav != Stav::Uprava && m_stav != Stav::Vkladani)) {
-        m_chyba =
-            QStringLiteral("Tabulka „%1“ není v režimu úprav; řádek nelze převzít.").arg(m_cesta);
-        return false;
-    }
-    for (int i = 0; i < m_pole.size(); ++i) {
-        const DefinicePole& d = m_pole[i];
-        int s = vysledek.index(d.jmeno);
-        if (s < 0)
-            continue;
-        if (vysledek.jeNull(radek, s)) {
-            vymazPole(d.jmeno);
-            continue;
-        }
-        QString t = vysledek.text(radek, s);
-        bool ok = true;
-        switch (d.typ) {
-        case TypDbf::Znak:
-        case TypDbf::Memo:
-            ok = nastavZnaky(i, t, false);
-            break;
-        case TypDbf::Cislo:
-            if (auto v = cisloZeServeru(t)) {
-                ok = vysledek.pole()[s].typ == TypPole::Cele ? nastavTextCisla(i, t)
-                                                             : nastavCisloPole(i, *v);
-            } else if (t.trimmed().isEmpty()) {
-                nastavSyrove(i, {});
-            } else {
-                ok = nastavTextCisla(i, t);
-            }
-            break;
-        case TypDbf::Datum: {
-            // The server's zero date ("0000-00-00") is no date at all.
-            QDate dt = QDate::fromString(t.left(10), QStringLiteral("yyyy-MM-dd"));
-            nastavSyrove(i, dt.isValid() ? dt.toString(QStringLiteral("yyyyMMdd")).toLatin1()
-                                         : QByteArray());
-            break;
-        }
-        case TypDbf::Logicke:
-            ok = nastavText(d.jmeno, t);
-            break;
-        }
-        if (!ok)
-            return false;
-    }
-    return true;
-}
-
-// ---------------------------------------------------------------- filter
-
-bool TabulkaDbf::nastavFiltr(const QString& vyraz) {
-    static const QRegularExpression tvar(QStringLiteral(
-        R"re(^\s*([A-Za-z0-9_]+)\s*=\s*(?:'((?:[^']|'')*)'|"((?:[^"]|"")*)")\s*$)re"));
-    QRegularExpressionMatch m = tvar.match(vyraz);
-    if (!m.hasMatch()) {
-        m_chyba = QStringLiteral("Filtr „%1“ tabulky „%2“ není podporován; povolen je tvar "
-                                 "pole = 'hodnota'.")
-                      .arg(vyraz, m_cesta);
-        return false;
-    }
-    QString hodnota = m.capturedStart(2) >= 0
-                          ? m.captured(2).replace(QStringLiteral("''"), QStringLiteral("'"))
-                          : m.captured(3).replace(QStringLiteral("\"\""), QStringLiteral("\""));
-    return nastavFiltr(m.captured(1), hodnota);
-}
-
-bool TabulkaDbf::nastavFiltr(const QString& jmenoPole, const QString& hodnota) {
-    if (!dokonci())
-        return false;
-    int i = polePro(jmenoPole);
-    if (i < 0)
-        return false;
-    QByteArray b;
-    QString chyba;
-    if (!DoCp1250(mezeryVprava(hodnota), b, &chyba)) {
-        m_chyba = chybaPole(i, chyba);
-        return false;
-    }
-    if (m_pole[i].typ != TypDbf::Znak) {
-        m_chyba = chybaPole(i, QStringLiteral("Filtr je možný jen na textovém poli."));
-        return false;
-    }
-    m_filtrPole = i;
-    m_filtrHodnota = b;
-    return prvni();
-}
-
-bool TabulkaDbf::zrusFiltr() {
-    if (!dokonci())
-        return false;
-    m_filtrPole = -1;
-    m_filtrHodnota.clear();
-    return prvni();
 }
