@@ -259,8 +259,10 @@ bool Spojeni::provedVice(const QStringList& prikazy, int* chybny, Vysledek* vysl
             return false;
         }
         vse += b;
+        // The separator goes on a line of its own: a statement may end in a "--" or "#"
+        // comment, which would swallow a ";" on its last line and merge the next statement.
         if (!b.trimmed().endsWith(';'))
-            vse += ';';
+            vse += "\n;";
         vse += '\n';
     }
     // Switched off again lazily before the next single statement, so a script costs two
