@@ -112,9 +112,11 @@ bool Spojeni::vypniVice() {
     ++m_pocetPrikazu;
     if (mysql_set_server_option(m_mysql, MYSQL_OPTION_MULTI_STATEMENTS_OFF) != 0) {
         nastavChybu();
+        zaznamenej(QStringLiteral("Other"), QStringLiteral("SET OPTION MULTI_STATEMENTS OFF"), true);
         return false;
     }
     m_viceZapnuto = false;
+    zaznamenej(QStringLiteral("Other"), QStringLiteral("SET OPTION MULTI_STATEMENTS OFF"), false);
     return true;
 }
 

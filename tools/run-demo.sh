@@ -32,5 +32,8 @@ fi
 if [ ! -f "$prog/smesi.ini" ]; then
     printf '[TFmozno]\r\nEditIP_Text=127.0.0.1\r\nEditpodnik_Text=0126\r\nsuiCheckBoxTestVerze_Checked=False\r\nsuiCheckBoxPotvrzovat_Checked=True\r\n[TForm1]\r\nLabel1_Caption=20\r\n' >"$prog/smesi.ini"
 fi
+if [ "${SMESI_DEMO_JEN_PRIPRAVA:-}" = 1 ]; then
+    exit 0
+fi
 cd "$prog"
 exec ./smesi "$@"

@@ -159,6 +159,26 @@ TEST_F(SkriptTest, ChybaPatehoPrikazuVraciVseAZapiseSmeErr) {
     EXPECT_EQ(text.count(QStringLiteral("radek 4")), 2);
 }
 
+TEST_F(SkriptTest, KomentarNaKonciPrikazuNespojiDalsi) {
+    TestDb db;
+    Relace r;
+    ASSERT_TRUE(r.spojeni().pripoj(db.parametry()));
+    r.skript().pridej(QStringLiteral("BEGIN;"));
+    r.skript().pridej(QStringLiteral("insert into smesi (cislodokla) values ('1') -- first"));
+    r.skript().pridej(QStringLiteral(";insert into smesi (cislodokla) values ('2') # second"));
+    r.skript().pridej(QStringLiteral(";insert into neni values (3);"));
+    r.skript().pridej(QStringLiteral("COMMIT;"));
+    VysledekSkriptu v = r.ProvedSkript();
+    EXPECT_FALSE(v.ok);
+    EXPECT_EQ(v.chybnyPrikaz, 3);
+    ASSERT_TRUE(r.spojeni().pripoj(db.parametry()));
+    r.skript().vymaz();
+    r.skript().pridej(QStringLiteral("insert into smesi (cislodokla) values ('1') -- first"));
+    r.skript().pridej(QStringLiteral(";insert into smesi (cislodokla) values ('2') # second"));
+    ASSERT_TRUE(r.ProvedSkript().ok) << r.spojeni().chyba().toStdString();
+    EXPECT_EQ(db.pocet(QStringLiteral("smesi")), 2);
+}
+
 TEST_F(SkriptTest, PromenneACallVJednomPrujezdu) {
     TestDb db;
     Relace r;
@@ -194,5 +214,6 @@ TEST_F(SkriptTest, PromenneACallVJednomPrujezdu) {
     // Ordinary statements after a script run one at a time again: a second statement in
     // one call is refused by the server.
     EXPECT_FALSE(s.proved(QStringLiteral("select 1; select 2")));
+    EXPECT_EQ(udalosti.mid(7, 1), QStringList{QStringLiteral("Other:SET OPTION MULTI_STATEMENTS OFF")});
     EXPECT_TRUE(s.proved(QStringLiteral("select 1")));
 }

@@ -1,0 +1,48 @@
+// Screenshots of the main windows against the demo database, for looking at what a user
+// sees: run by tools/screenshot.sh under Xvfb in the demo's program directory.
+#include "dotaz.h"
+#include "seznamdokladu.h"
+#include "tfmozno.h"
+#include "tform1.h"
+#include "tfstredisko.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+void uloz(QWidget* w, const QString& soubor) {
+    QTest::qWait(300);
+    w->grab().save(soubor);
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString cil = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snimky");
+    QDir().mkpath(cil);
+    NastavOdpovidac([](const ZaznamDotazu& z) {
+        qWarning("dotaz: %s", qPrintable(z.text));
+        return 1;
+    });
+    VolbyStartu v;
+    v.adresarProgramu = QDir::currentPath();
+    v.prvniArgument = QStringLiteral("modul");
+    TForm1 okno(v);
+    okno.resize(1200, 800);
+    okno.show();
+    (void)QTest::qWaitFor([&] { return okno.fazeZobrazeniHotova(); }, 15000);
+    uloz(&okno, cil + QStringLiteral("/hlavni-okno.png"));
+    TFmozno nastaveni(IniSoubor(QDir::currentPath() + QStringLiteral("/smesi.ini")), okno.stav().CisloPC, &okno);
+    nastaveni.show();
+    uloz(&nastaveni, cil + QStringLiteral("/nastaveni.png"));
+    nastaveni.close();
+    TFstredisko volba({QStringLiteral("10"), QStringLiteral("20")}, okno.stav().stredisko, &okno);
+    volba.show();
+    uloz(&volba, cil + QStringLiteral("/volba-strediska.png"));
+    volba.close();
+    okno.close();
+    return 0;
+}
