@@ -88,14 +88,17 @@ private:
     QString m_adr;
 };
 
-// Types text as the keyboard would, key by key; Qt Test's own keyClicks knows ASCII only.
+// Types text as the keyboard would, key by key with the key's code (a completer reacts to
+// it); Qt Test's own keyClicks knows ASCII only.
 void napis(QWidget* w, const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype delka = text.at(i).isHighSurrogate() ? 2 : 1;
         const QString znak = text.mid(i, delka);
         i += delka - 1;
-        QKeyEvent stisk(QEvent::KeyPress, 0, Qt::NoModifier, znak);
-        QKeyEvent uvolneni(QEvent::KeyRelease, 0, Qt::NoModifier, znak);
+        const int klavesa =
+            delka == 1 ? text.at(i).toUpper().unicode() : static_cast<int>(Qt::Key_unknown);
+        QKeyEvent stisk(QEvent::KeyPress, klavesa, Qt::NoModifier, znak);
+        QKeyEvent uvolneni(QEvent::KeyRelease, klavesa, Qt::NoModifier, znak);
         QApplication::sendEvent(w, &stisk);
         QApplication::sendEvent(w, &uvolneni);
     }
@@ -344,9 +347,13 @@ TEST_F(Nastaveni, VolbaStrediskaBereNapsanyKodAtSeZavreJakkoli) {
             for (int i = 0; i < c->count(); ++i)
                 polozky << c->itemText(i);
             nabidnuty = c->currentText();
-            // A code that is not in the list, typed past the column's width.
+            // A code that is not in the list, though listed codes begin with it.
+            d->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+            c->lineEdit()->setFocus();
+            ASSERT_TRUE(c->lineEdit()->hasFocus());
             c->lineEdit()->selectAll();
-            napis(c->lineEdit(), QStringLiteral("7777"));
+            napis(c->lineEdit(), QStringLiteral("10"));
             zavri(d, jak);
         });
         std::optional<QString> s = VyberStredisko(nullptr, QStringLiteral("102"));
@@ -356,8 +363,20 @@ TEST_F(Nastaveni, VolbaStrediskaBereNapsanyKodAtSeZavreJakkoli) {
                                         QStringLiteral("205")}));
         EXPECT_EQ(nabidnuty, QStringLiteral("102"));
         ASSERT_TRUE(s.has_value());
-        EXPECT_EQ(*s, QStringLiteral("777"));
+        EXPECT_EQ(*s, QStringLiteral("10"));
     }
+    EXPECT_TRUE(zpravy.isEmpty());
+}
+
+TEST_F(Nastaveni, KodStrediskaNejvyseTriZnaky) {
+    zapisBajty(SouborStredisek(), "101\r\n");
+    naModalnim([&](QWidget* w) {
+        auto* c = najdi<QComboBox>(w, "ComboBoxStredisko");
+        c->lineEdit()->selectAll();
+        napis(c->lineEdit(), QStringLiteral("7777"));
+        qobject_cast<QDialog*>(w)->close();
+    });
+    EXPECT_EQ(VyberStredisko(nullptr, QStringLiteral("101")), QStringLiteral("777"));
     EXPECT_TRUE(zpravy.isEmpty());
 }
 
