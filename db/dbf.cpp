@@ -206,7 +206,6 @@ void TabulkaDbf::uvolni() {
     m_delkaHlavicky = m_delkaZaznamu = 0;
     m_pocet = 0;
     m_aktivnich = 0;
-    m_memoDalsi = 1;
     m_velikostMemo = 0;
     m_stav = Stav::Zavrena;
     m_pozice = -1;
@@ -402,7 +401,6 @@ bool TabulkaDbf::vytvor(const QString& cesta, const QVector<DefinicePole>& defin
         return false;
     }
     m_velikostMemo = maMemo ? BlokMemo : 0;
-    m_memoDalsi = 1;
     m_stav = Stav::Prochazeni;
     zapisHlavicku();
     prazdnyZaznam();
@@ -557,13 +555,12 @@ bool TabulkaDbf::nactiMemo() {
     }
     m_cestaMemo = memo;
     m_velikostMemo = velikost(m_fdMemo);
-    char h[4];
-    if (m_velikostMemo < 4 || !ctiPresne(m_fdMemo, 0, h, 4)) {
+    // Only the size matters: new texts are appended at the end (see zapisMemo).
+    if (m_velikostMemo < 4) {
         m_chyba =
             QStringLiteral("Soubor poznámek „%1“ je poškozen: hlavička je neúplná.").arg(memo);
         return false;
     }
-    m_memoDalsi = qFromLittleEndian<quint32>(h);
     return true;
 }
 

@@ -182,7 +182,6 @@ private:
     quint16 m_delkaZaznamu = 0;
     quint32 m_pocet = 0;     // records in the file (header's count)
     qint64 m_aktivnich = 0;  // records not deleted
-    quint32 m_memoDalsi = 1; // next free memo block
     qint64 m_velikostMemo = 0;
 
     Stav m_stav = Stav::Zavrena;

@@ -118,7 +118,6 @@ bool TabulkaDbf::vyprazdni() {
         if (!zapisPresne(m_fdMemo, 0, blok0.constData(), blok0.size()) ||
             ::ftruncate(m_fdMemo, BlokMemo) != 0)
             return chybaZapisu(m_cestaMemo);
-        m_memoDalsi = 1;
         m_velikostMemo = BlokMemo;
     }
     m_konec = true;
@@ -160,7 +159,6 @@ bool TabulkaDbf::zhutni() {
                     return false;
                 texty.push_back(obsah);
             }
-        m_memoDalsi = 1;
         m_velikostMemo = BlokMemo;
         qsizetype k = 0;
         for (quint32 r = 0; r < zbyva; ++r)
@@ -340,10 +338,10 @@ bool TabulkaDbf::ctiMemo(quint32 blok, QByteArray& cil) const {
 }
 
 bool TabulkaDbf::zapisMemo(const QByteArray& data, quint32& blok) {
-    // New texts go behind everything in the file, whatever its first block says, so that a
-    // stale "next free block" can never make two records share a text.
-    qint64 bloku = (m_velikostMemo + BlokMemo - 1) / BlokMemo;
-    qint64 zacatek = std::max<qint64>({static_cast<qint64>(m_memoDalsi), bloku, 1});
+    // New texts go behind everything in the file, whatever its first block says: a stale
+    // "next free block" can then never make two records share a text, nor a damaged one
+    // send the text far beyond the end of the file.
+    qint64 zacatek = std::max<qint64>((m_velikostMemo + BlokMemo - 1) / BlokMemo, 1);
     QByteArray s = data;
     s.append(KonecSouboru);
     s.append(KonecSouboru);
@@ -359,7 +357,6 @@ bool TabulkaDbf::zapisMemo(const QByteArray& data, quint32& blok) {
     qToLittleEndian<quint32>(static_cast<quint32>(novyDalsi), h);
     if (!zapisPresne(m_fdMemo, 0, h, 4))
         return chybaZapisu(m_cestaMemo);
-    m_memoDalsi = static_cast<quint32>(novyDalsi);
     m_velikostMemo = std::max(m_velikostMemo, novyDalsi * BlokMemo);
     blok = static_cast<quint32>(zacatek);
     return true;
