@@ -1,7 +1,9 @@
 #include "tform1.h"
 
 #include "dotaz.h"
+#include "editordokladu.h"
 #include "maleoperace.h"
+#include "pohledy.h"
 #include "seznamdokladu.h"
 #include "tfmozno.h"
 #include "tfstrediska.h"
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 
 int Rozdelovac::pozice() const {
@@ -59,6 +62,7 @@ TForm1::TForm1(VolbyStartu volby, QWidget* rodic)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kavlin05 - směsi"));
     resize(1180, 760);
+    m_stav.adresarProgramu = m_adr;
     m_stav.pozadavekKonce = [this] { QTimer::singleShot(0, this, &TForm1::UkonciProgram); };
     vytvorOkno();
     vytvorMenu();
@@ -82,9 +86,9 @@ void TForm1::vytvorOkno() {
     m_rozdelovac->setObjectName(QStringLiteral("OvcSplitter1"));
     m_rozdelovac->setChildrenCollapsible(true);
     m_seznam = new SeznamDokladu(m_stav, m_rozdelovac);
-    // The document editor lives here; until a document is opened the pane stays collapsed.
-    m_editor = new QWidget(m_rozdelovac);
-    m_editor->setObjectName(QStringLiteral("PanelEditoru"));
+    // The document editor; collapsed until a document is opened.
+    m_editor = new EditorDokladu(m_stav, m_rozdelovac);
+    connect(m_editor, &EditorDokladu::zavreno, this, &TForm1::zavriEditor);
     m_rozdelovac->addWidget(m_seznam);
     m_rozdelovac->addWidget(m_editor);
     m_rozdelovac->setStretchFactor(0, 1);
@@ -141,11 +145,15 @@ void TForm1::vytvorMenu() {
             a->setShortcut(zkratka);
         // Items whose function is not in this build yet are shown, but disabled.
         a->setEnabled(povoleno);
+        a->setProperty("zabudovano", povoleno);
         return a;
     };
     QMenu* hlavni = menuBar()->addMenu(QStringLiteral("Hlavní nabídka"));
-    pridej(hlavni, QStringLiteral("Nový doklad"), QKeySequence(QStringLiteral("Ctrl+N")));
-    pridej(hlavni, QStringLiteral("Opravit"), QKeySequence(QStringLiteral("Ctrl+O")));
+    connect(
+        pridej(hlavni, QStringLiteral("Nový doklad"), QKeySequence(QStringLiteral("Ctrl+N")), true),
+        &QAction::triggered, this, &TForm1::Novdoklad1Click);
+    connect(pridej(hlavni, QStringLiteral("Opravit"), QKeySequence(QStringLiteral("Ctrl+O")), true),
+            &QAction::triggered, this, &TForm1::suiDBGrid1DblClick);
     pridej(hlavni, QStringLiteral("Tisk dokladu"), QKeySequence(QStringLiteral("Ctrl+T")));
     pridej(hlavni, QStringLiteral("Tisk míchacího protokolu"),
            QKeySequence(QStringLiteral("Ctrl+M")));
@@ -218,16 +226,20 @@ void TForm1::vytvorMenu() {
     m_zobrazovatRadky->setChecked(true);
     connect(m_zobrazovatRadky, &QAction::triggered, this, &TForm1::Zobrazovatdkydokladu1Click);
     ms->addSeparator();
-    pridej(ms, QStringLiteral("Zobrazit skl. kartu"));
-    pridej(ms, QStringLiteral("Historie partie"));
-    pridej(ms, QStringLiteral("Zobrazit ULČ"));
+    connect(pridej(ms, QStringLiteral("Zobrazit skl. kartu"), {}, true), &QAction::triggered, this,
+            [this] { pohled(0, false); });
+    connect(pridej(ms, QStringLiteral("Historie partie"), {}, true), &QAction::triggered, this,
+            [this] { pohled(1, false); });
+    connect(pridej(ms, QStringLiteral("Zobrazit ULČ"), {}, true), &QAction::triggered, this,
+            [this] { pohled(2, false); });
     // The rows pane offers the same three views for the component's lot.
     QMenu* mr = m_seznam->menuRadku();
-    for (const QString& t : {QStringLiteral("Zobrazit skl. kartu"),
-                             QStringLiteral("Historie partie"), QStringLiteral("Zobrazit ULČ")}) {
-        QAction* a = mr->addAction(t);
-        a->setObjectName(jmenoAkce(t).replace(QLatin1Char('1'), QLatin1Char('2')));
-        a->setEnabled(false);
+    const QStringList pohledy = {QStringLiteral("Zobrazit skl. kartu"),
+                                 QStringLiteral("Historie partie"), QStringLiteral("Zobrazit ULČ")};
+    for (int i = 0; i < pohledy.size(); ++i) {
+        QAction* a = mr->addAction(pohledy[i]);
+        a->setObjectName(jmenoAkce(pohledy[i]).replace(QLatin1Char('1'), QLatin1Char('2')));
+        connect(a, &QAction::triggered, this, [this, i] { pohled(i, true); });
     }
 
     connect(m_rok, &QComboBox::currentIndexChanged, this, [this] {
@@ -256,6 +268,77 @@ void TForm1::NavratDoSeznamu(const QString& pamatovanyDoklad) {
 
 void TForm1::UkonciProgram() {
     close();
+}
+
+bool TForm1::editorOtevren() const {
+    return !m_editor->RezimEditoru.isEmpty();
+}
+
+void TForm1::povolPolozkySeznamu(bool ano) {
+    for (const char* j : {"Novdoklad1", "Opravit1", "Tiskdokladu1"})
+        if (QAction* a = akce(QString::fromLatin1(j)); a && a->property("zabudovano").toBool())
+            a->setEnabled(ano);
+}
+
+void TForm1::otevriEditor() {
+    // The list keeps a strip of 100 at the top; the editor takes the rest.
+    m_rozdelovac->setSizes({100, qMax(100, m_rozdelovac->height() - 100)});
+}
+
+void TForm1::Novdoklad1Click() {
+    if (!m_pracovni || editorOtevren())
+        return;
+    povolPolozkySeznamu(false);
+    if (!m_editor->NovyDoklad()) {
+        povolPolozkySeznamu(true);
+        return;
+    }
+    otevriEditor();
+}
+
+void TForm1::suiDBGrid1DblClick() {
+    if (!m_pracovni || editorOtevren())
+        return;
+    const int r = m_seznam->vybranyRadek();
+    if (r < 0)
+        return;
+    const Vysledek& v = m_seznam->modelSeznamu()->vysledek();
+    const QString cislo = v.text(r, QStringLiteral("cislodokla"));
+    if (cislo.isEmpty())
+        return;
+    povolPolozkySeznamu(false);
+    if (!m_editor->OtevriOpravu(cislo, v.datumCas(r, QStringLiteral("slonaukzuz")),
+                                v.text(r, QStringLiteral("nc")))) {
+        m_editor->RezimEditoru.clear();
+        povolPolozkySeznamu(true);
+        NavratDoSeznamu(cislo);
+        return;
+    }
+    otevriEditor();
+}
+
+void TForm1::zavriEditor(const QString& pamatovanyDoklad) {
+    povolPolozkySeznamu(true);
+    NavratDoSeznamu(pamatovanyDoklad);
+}
+
+void TForm1::pohled(int druh, bool zRadku) {
+    const ModelVysledku* m = zRadku ? m_seznam->modelRadku() : m_seznam->modelSeznamu();
+    const int r = zRadku ? m_seznam->gridRadky()->currentIndex().row() : m_seznam->vybranyRadek();
+    if (r < 0)
+        return;
+    const Vysledek& v = m->vysledek();
+    auto t = [&](const char* p) { return v.text(r, QString::fromLatin1(p)); };
+    switch (druh) {
+    case 0:
+        ZobrazKartu(t("stredisko"), t("partiecela"), t("lomeni"));
+        break;
+    case 1:
+        HistoriePartie(t("partiecela"), t("lomeni"), t("partie"), t("nazevosiva"), t("stredisko"));
+        break;
+    default:
+        ZobrazULC(m_stav, t("ulc"));
+    }
 }
 
 void TForm1::volbaStrediska() {

@@ -15,6 +15,7 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class EditorDokladu;
 class SeznamDokladu;
 class UlozeneVlastnosti;
 class Uvod;
@@ -46,6 +47,8 @@ public:
     StavProgramu& stav() { return m_stav; }
     Relace& relace() { return m_relace; }
     SeznamDokladu* seznam() const { return m_seznam; }
+    EditorDokladu* editor() const { return m_editor; }
+    bool editorOtevren() const;
     QComboBox* suiComboBoxRok() const { return m_rok; }
     QLabel* Label1() const { return m_label1; }
     QAction* akce(const QString& objectName) const;
@@ -76,6 +79,12 @@ private:
     void volbaStrediska();
 
     void suiComboBoxRokChange();
+    void Novdoklad1Click();
+    void suiDBGrid1DblClick();
+    void otevriEditor();
+    void zavriEditor(const QString& pamatovanyDoklad);
+    void povolPolozkySeznamu(bool ano);
+    void pohled(int druh, bool zRadku);
     void Zobrazovatdkydokladu1Click();
 
     VolbyStartu m_volby;
@@ -84,7 +93,7 @@ private:
     StavProgramu m_stav;
     Rozdelovac* m_rozdelovac = nullptr;
     SeznamDokladu* m_seznam = nullptr;
-    QWidget* m_editor = nullptr;
+    EditorDokladu* m_editor = nullptr;
     QComboBox* m_rok = nullptr;
     QLabel* m_label1 = nullptr;
     QPushButton* m_konec = nullptr;

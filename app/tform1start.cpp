@@ -1,6 +1,7 @@
 // The start of the program and its end: the creation phase, the show phase, the list
 // start and the closing steps of the main window.
 #include "dotaz.h"
+#include "editordokladu.h"
 #include "hodiny.h"
 #include "ini.h"
 #include "maleoperace.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -146,8 +148,17 @@ void TForm1::fazeZobrazeni() {
         // 7: the work tables made anew from the server's structures; they stay locked
         // for this copy of the program.
         m_pracovni = std::make_unique<PracovniTabulky>(m_adr + QStringLiteral("data"));
-        if (!m_pracovni->udelejDBF(m_relace.spojeni()))
+        if (m_pracovni->udelejDBF(m_relace.spojeni())) {
+            m_editor->nastavPracovniTabulky(m_pracovni.get());
+        } else {
+            // Another copy of the program holds the work tables: this one can list but
+            // not edit documents.
             dotaz(m_pracovni->chyba(), {QStringLiteral("OK")}, Ikona::Stop);
+            m_pracovni.reset();
+        }
+        // 8: without a confirmation step the check box is never shown.
+        m_editor->nastavPotvrzovani(m_potvrzovat);
+        m_editor->potvrzena()->setVisible(m_stav.SM_JAKNC != 0);
         // 9: the list.
         startSeznamu();
     }
@@ -213,6 +224,9 @@ void TForm1::closeEvent(QCloseEvent* e) {
     if (m_stav.SmazatSloupce)
         for (const char* s : {"smesihla.slo", "smesiskl.slo", "nnaves.slo"})
             QFile::remove(QString::fromLatin1(s));
+    // The work tables are released with the window, not only with the process.
+    if (m_pracovni)
+        m_pracovni->zavriVse();
     m_relace.spojeni().odpoj();
     e->accept();
     QMainWindow::closeEvent(e);

@@ -37,6 +37,12 @@ void Cekej(int milisekund) {
 
 bool SpustProgram(const QString& soubor) {
     QFileInfo fi(soubor);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // The desktop's opener, found in PATH, whatever the window system plugin offers.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty())
+        return QProcess::startDetached(opener, {fi.exists() ? fi.absoluteFilePath() : soubor});
+#endif
     QUrl url = fi.exists() ? QUrl::fromLocalFile(fi.absoluteFilePath()) : QUrl(soubor);
     return QDesktopServices::openUrl(url);
 }
@@ -59,7 +65,12 @@ bool SpustProces(const QString& prikazovyRadek, bool cekat) {
     QStringList casti = QProcess::splitCommand(prikazovyRadek);
     if (casti.isEmpty())
         return false;
-    QString program = NajdiProgram(casti.takeFirst());
+    const QString program = casti.takeFirst();
+    return SpustProces(program, casti, cekat);
+}
+
+bool SpustProces(const QString& jmeno, const QStringList& casti, bool cekat) {
+    QString program = NajdiProgram(jmeno);
     if (program.isEmpty())
         return false;
     if (!cekat)

@@ -18,6 +18,9 @@ bool SpustProgram(const QString& soubor);
 // The program is looked for in the working directory, then the program directory, then
 // PATH, as the suite names its programs relative to the working directory.
 bool SpustProces(const QString& prikazovyRadek, bool cekat);
+// The same with the arguments given one by one, so a value with a quote or a blank stays
+// one argument.
+bool SpustProces(const QString& program, const QStringList& argumenty, bool cekat);
 // The path of a program of the suite by the same rule, or an empty text.
 QString NajdiProgram(const QString& jmeno);
 // True when the program "name" already ran today; records today's date either way.

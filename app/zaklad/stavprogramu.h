@@ -18,6 +18,7 @@ struct StavProgramu {
     QString podnik = QStringLiteral("0126");
     QString stredisko;
     QString AdresarPDF;
+    QString adresarProgramu; // ends with a separator; smesi.ini and data/ live here
     QTime CasStartu;
     bool TestVerze = true;
     int SM_JAKNC = 0;

@@ -33,3 +33,7 @@ private:
     QString m_jmeno;
     Spojeni m_spojeni;
 };
+
+#include <ostream>
+// Readable failure messages for Qt texts.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
