@@ -6,6 +6,7 @@
 #include "seznamsql.h"
 #include "stavprogramu.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -50,6 +51,7 @@ QTableView* novyGrid(QWidget* rodic, const QString& jmeno) {
     g->verticalHeader()->setVisible(false);
     g->horizontalHeader()->setSectionsMovable(true);
     g->horizontalHeader()->setHighlightSections(false);
+    g->horizontalHeader()->setResizeContentsPrecision(100);
     g->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     g->setContextMenuPolicy(Qt::DefaultContextMenu);
     return g;
@@ -184,6 +186,10 @@ bool SeznamDokladu::UdelejSQL() {
     } else {
         const bool prvni = m_modelSeznam->columnCount() == 0;
         m_modelSeznam->nastav(std::move(v));
+        if (prvni && m_rozlozeni.isEmpty()) {
+            // Default widths from the first screenful of rows, not from the whole list.
+            m_seznam->resizeColumnsToContents();
+        }
         if (prvni || !m_rozlozeni.isEmpty()) {
             // The layout read from the file applies once the columns exist.
             QHeaderView* h = m_seznam->horizontalHeader();
@@ -236,6 +242,11 @@ int SeznamDokladu::vyskaPalet() const {
     return m_panelPalet->isVisible() ? m_panelPalet->height() : 0;
 }
 
+void SeznamDokladu::sbalPanely() {
+    m_panelRadku->setFixedHeight(0);
+    m_panelRadku->setVisible(false);
+}
+
 void SeznamDokladu::nastavZobrazovatRadky(bool ano) {
     m_zobrazovatRadky = ano;
     ObnovPanely();
@@ -256,6 +267,7 @@ void SeznamDokladu::ObnovPanely() {
         Spojeni& s = m_stav.relace.spojeni();
         if (s.proved(SqlRadkyDokladu(doklad).join(QLatin1Char('\n')), &v)) {
             m_modelRadky->nastav(std::move(v), sloupceRadku, titulkyRadku);
+            m_radky->resizeColumnsToContents();
             if (m_modelRadky->rowCount() > 0)
                 m_radky->setCurrentIndex(m_modelRadky->index(0, 0));
         } else {
@@ -281,9 +293,10 @@ void SeznamDokladu::obnovPalety() {
     const QStringList sql =
         SqlPaletyRadku(vybranyDoklad(), m_modelRadky->text(r, QStringLiteral("partiecela")),
                        m_modelRadky->vysledek().cele(r, QStringLiteral("lomeni")));
-    if (s.proved(sql.join(QLatin1Char('\n')), &v))
+    if (s.proved(sql.join(QLatin1Char('\n')), &v)) {
         m_modelPalety->nastav(std::move(v), sloupcePalet, titulkyPalet);
-    else
+        m_palety->resizeColumnsToContents();
+    } else
         dotaz(s.chyba(), {QStringLiteral("OK")}, Ikona::Stop);
 }
 

@@ -22,6 +22,8 @@ public:
     void ObnovPanely();
     void nastavRok(const QString& rok) { m_rok = rok; } // "" for all years
     void nastavZobrazovatRadky(bool ano);
+    // While a document is open the rows and pallets panes give their room to the editor.
+    void sbalPanely();
     bool zobrazovatRadky() const { return m_zobrazovatRadky; }
 
     QString vybranyDoklad() const;

@@ -281,6 +281,7 @@ void TForm1::povolPolozkySeznamu(bool ano) {
 }
 
 void TForm1::otevriEditor() {
+    m_seznam->sbalPanely();
     // The list keeps a strip of 100 at the top; the editor takes the rest.
     m_rozdelovac->setSizes({100, qMax(100, m_rozdelovac->height() - 100)});
 }

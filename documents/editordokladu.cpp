@@ -56,7 +56,7 @@ EditorDokladu::EditorDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
     // The page "Směs": header fields on the left, the lines below.
     auto* smes = new QWidget(m_stranky);
     auto* ls = new QVBoxLayout(smes);
-    auto* hlavicka = new QGroupBox(QStringLiteral("Směs"), smes);
+    auto* hlavicka = new QGroupBox(smes);
     auto* g = new QGridLayout(hlavicka);
     g->setHorizontalSpacing(8);
     g->setVerticalSpacing(4);
@@ -265,7 +265,7 @@ void EditorDokladu::zobrazHlavicku() {
         if (h.pole()[i].typ == TypDbf::Cislo) {
             const Desetinne c = h.cislo(j);
             t = (j == QLatin1String("NC") || j == QLatin1String("PC"))
-                    ? QLocale().toString(c.naDouble(), 'f', 2)
+                    ? QLocale(QLocale::Czech).toString(c.naDouble(), 'f', 2)
                     : c.text().replace(QLatin1Char('.'), QLatin1Char(','));
         } else if (h.pole()[i].typ == TypDbf::Datum) {
             const QDate d = h.datum(j);
@@ -463,6 +463,8 @@ bool EditorDokladu::OtevriDoklad() {
     m_modelRadky->obnov();
     m_modelObaly->obnov();
     m_modelPalety->obnov();
+    for (QTableView* g : {m_gridRadky, m_gridObaly, m_gridPalety})
+        g->resizeColumnsToContents();
     m_stranky->setCurrentIndex(0);
     const bool zamceno = StavZapisu == 1;
     for (const char* j : {"PARTIE", "PODNIK", "LOMENI"})

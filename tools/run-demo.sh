@@ -30,7 +30,7 @@ if [ ! -f "$suite/Kavlin05.ini" ]; then
     printf '[LogON]\r\nIP=127.0.0.1\r\nSQLport=%s\r\nDatabase=kavlin\r\nUser=root\r\nPassword=\r\nCisloPC=01\r\nICO=-\r\n[Kavlin]\r\nPassword=\r\n' "$port" >"$suite/Kavlin05.ini"
 fi
 if [ ! -f "$prog/smesi.ini" ]; then
-    printf '[TFmozno]\r\nEditIP_Text=127.0.0.1\r\nEditpodnik_Text=0126\r\nsuiCheckBoxTestVerze_Checked=False\r\nsuiCheckBoxPotvrzovat_Checked=True\r\n[TForm1]\r\nLabel1_Caption=20\r\n' >"$prog/smesi.ini"
+    printf '[TFmozno]\r\nEditIP_Text=127.0.0.1\r\nEditpodnik_Text=0126\r\nsuiCheckBoxTestVerze_Checked=False\r\nsuiCheckBoxPotvrzovat_Checked=True\r\n[TForm1]\r\nLabel1_Caption=10\r\n' >"$prog/smesi.ini"
 fi
 if [ "${SMESI_DEMO_JEN_PRIPRAVA:-}" = 1 ]; then
     exit 0

@@ -6,6 +6,7 @@
 #include "tform1.h"
 #include "tfstredisko.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QTableView>
@@ -35,6 +36,13 @@ int main(int argc, char** argv) {
     okno.show();
     (void)QTest::qWaitFor([&] { return okno.fazeZobrazeniHotova(); }, 15000);
     uloz(&okno, cil + QStringLiteral("/hlavni-okno.png"));
+    // The editor with a posted document of the demo.
+    if (okno.seznam()->vyber(QStringLiteral("2026100001"))) {
+        okno.akce(QStringLiteral("Opravit1"))->trigger();
+        uloz(&okno, cil + QStringLiteral("/editor.png"));
+        if (QWidget* zpet = okno.findChild<QWidget*>(QStringLiteral("suiButton16")))
+            QMetaObject::invokeMethod(zpet, "click");
+    }
     TFmozno nastaveni(IniSoubor(QDir::currentPath() + QStringLiteral("/smesi.ini")), okno.stav().CisloPC, &okno);
     nastaveni.show();
     uloz(&nastaveni, cil + QStringLiteral("/nastaveni.png"));

@@ -36,4 +36,7 @@ private:
 
 #include <ostream>
 // Readable failure messages for Qt texts.
+#ifndef SMESI_PRINTTO_QSTRING
+#define SMESI_PRINTTO_QSTRING
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+#endif

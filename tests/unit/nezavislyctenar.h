@@ -19,6 +19,9 @@ struct CteniDbfread {
 CteniDbfread PrectiNezavisle(const QString& cesta);
 
 // Readable QString values in the tests' failure messages.
+#ifndef SMESI_PRINTTO_QSTRING
+#define SMESI_PRINTTO_QSTRING
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
+#endif
