@@ -2,14 +2,19 @@
 
 #include "dotaz.h"
 #include "editordokladu.h"
+#include "filtr.h"
+#include "hledat.h"
 #include "maleoperace.h"
+#include "moduly.h"
 #include "pohledy.h"
+#include "pracuji.h"
 #include "seznamdokladu.h"
 #include "tfmozno.h"
 #include "tfstrediska.h"
 #include "tfstredisko.h"
 #include "ulozeni.h"
 #include "uvod.h"
+#include "verze.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -190,17 +195,25 @@ void TForm1::vytvorMenu() {
                 m_stav.SmazatSloupce = true;
                 UkonciProgram();
             });
-    pridej(servis, QStringLiteral("Kontrola nové verze"));
+    connect(pridej(servis, QStringLiteral("Kontrola nové verze"), {}, true), &QAction::triggered,
+            this, [this] {
+                std::unique_ptr<Pracuji> busy;
+                auto pracuji = [&](const QString& t) {
+                    busy.reset();
+                    if (!t.isEmpty())
+                        busy = std::make_unique<Pracuji>(this, t);
+                };
+                if (KontrolaNoveVerze(IniSoubor(QStringLiteral("../Kavlin05.ini")), {}, pracuji,
+                                      {m_adr, {}}) == PoKontrole::UkoncitProgram)
+                    UkonciProgram();
+            });
 
     m_menuModuly = menuBar()->addMenu(QStringLiteral("Moduly"));
     m_menuModuly->setObjectName(QStringLiteral("Moduly1"));
+    NaplnMenuModuly(m_menuModuly, [this] { UkonciProgram(); });
 
     QMenu* pomoc = menuBar()->addMenu(QStringLiteral("Pomoc"));
-    pridej(pomoc, QStringLiteral("Popis programu"));
-    QMenu* zmeny = pomoc->addMenu(QStringLiteral("Poslední změny"));
-    pridej(zmeny, QStringLiteral("Celkový popis"));
-    pridej(zmeny, QStringLiteral("MP na ÚKZÚZ"));
-    pridej(pomoc, QStringLiteral("O programu"));
+    NaplnMenuPomoc(pomoc);
 
     QMenu* konec = menuBar()->addMenu(QStringLiteral("Konec"));
     connect(pridej(konec, QStringLiteral("Opravdu"), {}, true), &QAction::triggered, this,
@@ -212,14 +225,52 @@ void TForm1::vytvorMenu() {
             this, [this] { m_seznam->setrid(false); });
     connect(pridej(ms, QStringLiteral("Setřídit podle sloupce - sestupně"), {}, true),
             &QAction::triggered, this, [this] { m_seznam->setrid(true); });
-    pridej(ms, QStringLiteral("Hledat doklad v seznamu"));
+    connect(pridej(ms, QStringLiteral("Hledat doklad v seznamu"), {}, true), &QAction::triggered,
+            this, [this] {
+                QTableView* g = m_seznam->gridSeznam();
+                m_seznam->hledaniBezi = true;
+                HledejVPohledu(g, qMax(0, g->currentIndex().column()));
+                m_seznam->hledaniBezi = false;
+                m_seznam->ObnovPanely();
+            });
     ms->addSeparator();
     QMenu* filtr = ms->addMenu(QStringLiteral("FILTR"));
     filtr->setObjectName(QStringLiteral("FILTR1"));
-    filtr->setEnabled(false);
-    pridej(ms, QStringLiteral("FILTR - zobrazit filtr"));
-    pridej(ms, QStringLiteral("FILTR - smazat celý filtr"));
-    pridej(ms, QStringLiteral("FILTR - smazat poslední"));
+    for (int i = 0; i < OperatoryFiltru().size(); ++i) {
+        QAction* a = filtr->addAction(OperatorVMenu(i));
+        a->setObjectName(QStringLiteral("FILTR_%1").arg(i + 1));
+        connect(a, &QAction::triggered, this, [this, i] { pridejFiltr(i); });
+    }
+    // The six comparisons name the selected column and the cell's value.
+    connect(ms, &QMenu::aboutToShow, this, [this, filtr] {
+        const QModelIndex i = m_seznam->gridSeznam()->currentIndex();
+        const QString titulek = i.isValid()
+                                    ? m_seznam->modelSeznamu()
+                                          ->headerData(i.column(), Qt::Horizontal, Qt::DisplayRole)
+                                          .toString()
+                                    : QString();
+        const QString text = i.isValid() ? i.data().toString() : QString();
+        const QList<QAction*> a = filtr->actions();
+        for (int k = 0; k < a.size(); ++k)
+            a[k]->setText(titulek + OperatorVMenu(k) + text);
+        filtr->setEnabled(i.isValid());
+    });
+    connect(pridej(ms, QStringLiteral("FILTR - zobrazit filtr"), {}, true), &QAction::triggered,
+            this, [this] { dotaz(m_stav.FiltrPopis, {QStringLiteral("OK")}, Ikona::Informace); });
+    connect(pridej(ms, QStringLiteral("FILTR - smazat celý filtr"), {}, true), &QAction::triggered,
+            this, [this] {
+                StavFiltru f = HistorieFiltru().smazVse();
+                m_stav.FiltrSQL = f.sql;
+                m_stav.FiltrPopis = f.popis;
+                m_seznam->UdelejSQL();
+            });
+    connect(pridej(ms, QStringLiteral("FILTR - smazat poslední"), {}, true), &QAction::triggered,
+            this, [this] {
+                StavFiltru f = HistorieFiltru().smazPosledni();
+                m_stav.FiltrSQL = f.sql;
+                m_stav.FiltrPopis = f.popis;
+                m_seznam->UdelejSQL();
+            });
     ms->addSeparator();
     m_zobrazovatRadky = pridej(ms, QStringLiteral("Zobrazovat řádky dokladu"), {}, true);
     m_zobrazovatRadky->setCheckable(true);
@@ -246,6 +297,24 @@ void TForm1::vytvorMenu() {
         if (m_fazeZobrazeniHotova)
             suiComboBoxRokChange();
     });
+}
+
+void TForm1::pridejFiltr(int op) {
+    const QModelIndex i = m_seznam->gridSeznam()->currentIndex();
+    if (!i.isValid())
+        return;
+    const ModelVysledku* m = m_seznam->modelSeznamu();
+    const QString pole = m->pole(i.column());
+    const Vysledek& v = m->vysledek();
+    const int f = v.index(pole);
+    StavFiltru n = PridejPodminku(
+        {m_stav.FiltrSQL, m_stav.FiltrPopis}, pole,
+        m->headerData(i.column(), Qt::Horizontal, Qt::DisplayRole).toString(), v.pole()[f].typ,
+        i.data().toString(), v.text(i.row(), f), OperatoryFiltru()[op]);
+    HistorieFiltru().pridej(n);
+    m_stav.FiltrSQL = n.sql;
+    m_stav.FiltrPopis = n.popis;
+    m_seznam->UdelejSQL();
 }
 
 void TForm1::suiComboBoxRokChange() {

@@ -79,6 +79,7 @@ private:
     void volbaStrediska();
 
     void suiComboBoxRokChange();
+    void pridejFiltr(int op);
     void Novdoklad1Click();
     void suiDBGrid1DblClick();
     void otevriEditor();

@@ -2,13 +2,17 @@
 // start and the closing steps of the main window.
 #include "dotaz.h"
 #include "editordokladu.h"
+#include "filtr.h"
 #include "hodiny.h"
 #include "ini.h"
 #include "maleoperace.h"
+#include "moduly.h"
+#include "pracuji.h"
 #include "seznamdokladu.h"
 #include "tform1.h"
 #include "ulozeni.h"
 #include "uvod.h"
+#include "verze.h"
 
 #include <QAction>
 #include <QApplication>
@@ -123,9 +127,7 @@ void TForm1::nactiNastaveniSady() {
 
 void TForm1::fazeZobrazeni() {
     // 1: the sibling modules present in the working directory.
-    for (QAction* a : m_menuModuly->actions())
-        a->setEnabled(a->property("program").isValid() &&
-                      QFile::exists(a->property("program").toString()));
+    PovolModuly(m_menuModuly);
     // 2 and 4: the rows pane of the editor and the editor pane collapsed.
     m_rozdelovac->setSizes({qMax(1, m_rozdelovac->height()), 0});
 
@@ -141,6 +143,25 @@ void TForm1::fazeZobrazeni() {
         QString chyba = m_relace.spojeni().chyba();
         dotaz(chyba.isEmpty() ? QStringLiteral("Nelze se připojit k databázi.") : chyba,
               {QStringLiteral("OK")}, Ikona::Stop);
+    }
+    // 5: the daily version checks, reported on the splash while it is up.
+    {
+        std::unique_ptr<Pracuji> busy;
+        auto pracuji = [&](const QString& t) {
+            busy.reset();
+            if (!t.isEmpty())
+                busy = std::make_unique<Pracuji>(this, t);
+        };
+        auto naUvod = [this](const QString& t) {
+            if (m_uvod)
+                m_uvod->zprava(t);
+        };
+        if (DenniKontrolaVerzi(IniSoubor(QStringLiteral("../Kavlin05.ini")), m_stav.TestVerze,
+                               naUvod, pracuji, {m_adr, {}}) == PoKontrole::UkoncitProgram) {
+            zavriUvod();
+            UkonciProgram();
+            return;
+        }
     }
     if (spojeno) {
         // 6: the suite settings.
@@ -193,6 +214,10 @@ void TForm1::startSeznamu() {
         if (!cas.isValid() || !m_stav.CasCeniku.isValid() || cas > m_stav.CasCeniku)
             m_stav.CasCeniku = cas;
     }
+    // 2: the stored filter.
+    const StavFiltru f = HistorieFiltru().nacti();
+    m_stav.FiltrSQL = f.sql;
+    m_stav.FiltrPopis = f.popis;
     // 3: the initial order.
     m_stav.Trideni = QStringLiteral("order by cislodokla  DESC");
     // 4: the stored cost centre, or the choice first.

@@ -1,6 +1,7 @@
 #include "dbf.h"
 #include "dotaz.h"
 #include "editordokladu.h"
+#include "ini.h"
 #include "kdejeskl.h"
 #include "modeltabulky.h"
 #include "otevreni.h"
@@ -109,6 +110,11 @@ protected:
         zapis(prog + QStringLiteral("smesi.ini"),
               (QStringLiteral("[TForm1]\r\nLabel1_Caption=") + stredisko + QStringLiteral("\r\n"))
                   .toLatin1());
+        // Today's version check is done already, unless a test asks for it.
+        if (!denniKontrola)
+            IniSoubor(prog + QStringLiteral("smesi.ini"))
+                .zapis(QStringLiteral("Dnes"), QStringLiteral("Datum"),
+                       QDate::currentDate().toString(Qt::ISODate));
         VolbyStartu v;
         v.adresarProgramu = prog;
         v.prvniArgument = QStringLiteral("modul");
@@ -125,6 +131,7 @@ protected:
         return okno.editorOtevren();
     }
     QString puvodni, koren, prog;
+    bool denniKontrola = false;
     QStringList zpravy;
 };
 } // namespace

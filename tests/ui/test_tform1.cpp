@@ -1,4 +1,5 @@
 #include "dotaz.h"
+#include "ini.h"
 #include "modelvysledku.h"
 #include "seznamdokladu.h"
 #include "seznamsql.h"
@@ -53,6 +54,11 @@ protected:
                   .arg(db.jmeno(), navic));
     }
     std::unique_ptr<TForm1> spust(const QString& argument = QStringLiteral("modul")) {
+        // Today's version check is done already, unless a test asks for it.
+        if (!denniKontrola)
+            IniSoubor(prog + QStringLiteral("smesi.ini"))
+                .zapis(QStringLiteral("Dnes"), QStringLiteral("Datum"),
+                       QDate::currentDate().toString(Qt::ISODate));
         VolbyStartu v;
         v.adresarProgramu = prog;
         v.prvniArgument = argument;
@@ -64,6 +70,7 @@ protected:
         return okno;
     }
     QString puvodni, koren, prog;
+    bool denniKontrola = false;
     QStringList zpravy;
 };
 } // namespace
@@ -279,6 +286,32 @@ TEST_F(Sada, KonecUklidiAZapomeneRozlozeni) {
     EXPECT_FALSE(druhe->isVisible());
     for (const char* s : {"smesihla.slo", "smesiskl.slo", "nnaves.slo"})
         EXPECT_FALSE(QFile::exists(prog + QString::fromLatin1(s))) << s;
+}
+
+TEST_F(Sada, DenniKontrolaVerzeJenPoPrvnimStartu) {
+    TestDb db;
+    zapis(koren + QStringLiteral("Kavlin05.ini"),
+          QStringLiteral("[LogON]\r\nIP=127.0.0.1\r\nSQLport=%1\r\nDatabase=%2\r\n_FTP=127.0.0."
+                         "1\r\n_FTPport=1\r\n")
+              .arg(TestPort())
+              .arg(db.jmeno()));
+    denniKontrola = true;
+    auto prvni = spust(); // the update server is unreachable
+    ASSERT_TRUE(prvni->fazeZobrazeniHotova());
+    EXPECT_EQ(zpravy, QStringList{QStringLiteral("Chyba připojení.")});
+    prvni->close();
+    zpravy.clear();
+    auto druhy = spust();
+    ASSERT_TRUE(druhy->fazeZobrazeniHotova());
+    EXPECT_TRUE(zpravy.isEmpty()) << zpravy.join(QLatin1Char('|')).toStdString();
+    druhy->close();
+    // Switched off in the settings: no check on the first start of the next day either.
+    zapis(prog + QStringLiteral("smesi.ini"),
+          QStringLiteral("[TFmozno]\r\nsuiCheckBoxTestVerze_Checked=False\r\n"
+                         "[Dnes]\r\nDatum=2001-01-01\r\n"));
+    auto treti = spust();
+    ASSERT_TRUE(treti->fazeZobrazeniHotova());
+    EXPECT_TRUE(zpravy.isEmpty()) << zpravy.join(QLatin1Char('|')).toStdString();
 }
 
 TEST_F(Sada, NedostupnaDatabazeNespadne) {
