@@ -2,6 +2,7 @@
 // The document editor in the lower pane of the main window: the header page "Směs" with
 // the component lines, the page "Obaly nově", "Zapsat", "Zpět" and "Potvrzená SM".
 #include "desetinne.h"
+#include "obalkarty.h"
 #include "modelvysledku.h"
 
 #include <QDateTime>
@@ -18,18 +19,6 @@ class QPushButton;
 class QTabWidget;
 class QTableView;
 struct StavProgramu;
-
-// The packaging data of the mixture's stock card, handed to the new card at posting.
-struct ObalKarty {
-    QString mnomenkla1;
-    QString mo1;
-    Desetinne vahaobalu;
-    QString ek1;
-    Desetinne vahao1;
-    qint64 poceto1 = 0;
-    QString navesky;
-    QDate datumrozho = QDate(1900, 1, 1);
-};
 
 class EditorDokladu : public QWidget {
     Q_OBJECT
