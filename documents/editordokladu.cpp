@@ -9,7 +9,9 @@
 #include "otevreni.h"
 #include "pracovnitabulky.h"
 #include "stavprogramu.h"
+#include "vyberkaret.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -49,9 +51,11 @@ EditorDokladu::EditorDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
     setObjectName(QStringLiteral("EditorDokladu"));
     auto* hlavni = new QVBoxLayout(this);
     hlavni->setContentsMargins(0, 0, 0, 0);
+    auto* horni = new QHBoxLayout;
+    hlavni->addLayout(horni, 1);
     m_stranky = new QTabWidget(this);
     m_stranky->setObjectName(QStringLiteral("suiPageControl1"));
-    hlavni->addWidget(m_stranky, 1);
+    horni->addWidget(m_stranky, 1);
 
     // The page "Směs": header fields on the left, the lines below.
     auto* smes = new QWidget(m_stranky);
@@ -114,7 +118,23 @@ EditorDokladu::EditorDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
     g->addWidget(popisek(QStringLiteral("NC")), r, 0);
     g->addWidget(pole(QStringLiteral("NC"), 0, true), r, 1);
     g->addWidget(popisek(QStringLiteral("PC")), r, 2);
-    g->addWidget(pole(QStringLiteral("PC"), 0, false), r++, 3);
+    g->addWidget(pole(QStringLiteral("PC"), 0, false), r, 3);
+    auto* zCeniku = new QPushButton(QStringLiteral("z ceníku"), hlavicka);
+    zCeniku->setObjectName(QStringLiteral("suiButton2"));
+    m_tlacitka.insert(zCeniku->objectName(), zCeniku);
+    connect(zCeniku, &QPushButton::clicked, this, &EditorDokladu::suiButton2Click);
+    g->addWidget(zCeniku, r++, 4);
+    m_procenta = new QCheckBox(QStringLiteral("zadávat procenta"), hlavicka);
+    m_procenta->setObjectName(QStringLiteral("suiCheckBoxProcenta"));
+    connect(m_procenta, &QCheckBox::clicked, this, &EditorDokladu::suiCheckBoxProcentaClick);
+    g->addWidget(m_procenta, r, 0, 1, 2);
+    g->addWidget(popisek(QStringLiteral("Celkem")), r, 2);
+    m_celkem = new QLineEdit(hlavicka);
+    m_celkem->setObjectName(QStringLiteral("RxCalcEditCelkem"));
+    m_celkem->setEnabled(false);
+    g->addWidget(m_celkem, r, 3);
+    m_celkemMj = popisek(QString());
+    g->addWidget(m_celkemMj, r++, 4);
     g->addWidget(popisek(QStringLiteral("Namícháno")), r, 0);
     g->addWidget(pole(QStringLiteral("MNOZSTVI"), 0, true), r, 1);
     g->addWidget(pole(QStringLiteral("PR"), 0, true), r++, 2);
@@ -143,6 +163,8 @@ EditorDokladu::EditorDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
     connect(m_jazyk, &QComboBox::activated, this,
             [this](int i) { ulozPole(QStringLiteral("JAZYK"), kodyJazyku.mid(i, 1)); });
     ls->addWidget(hlavicka);
+    vytvorEditorRadku(smes);
+    ls->addWidget(m_radekEditor);
 
     m_modelRadky = new ModelTabulky(
         {QStringLiteral("PARTIE"), QStringLiteral("LOMENI"), QStringLiteral("NOMENKLA"),
@@ -171,6 +193,24 @@ EditorDokladu::EditorDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
     m_panelPalet->setMinimumWidth(330);
     radky->addWidget(m_panelPalet);
     ls->addLayout(radky, 1);
+    auto* tlRadky = new QHBoxLayout;
+    for (const auto& [jmeno, titulek] :
+         {std::pair{"suiButton21", "Přidat"}, std::pair{"suiButton22", "Opravit"},
+          std::pair{"suiButton23", "Zrušit"}}) {
+        auto* b = new QPushButton(QString::fromUtf8(titulek), smes);
+        b->setObjectName(QString::fromLatin1(jmeno));
+        m_tlacitka.insert(b->objectName(), b);
+        tlRadky->addWidget(b);
+    }
+    tlRadky->addStretch(1);
+    ls->addLayout(tlRadky);
+    connect(m_tlacitka[QStringLiteral("suiButton21")], &QPushButton::clicked, this,
+            &EditorDokladu::suiButton21Click);
+    connect(m_tlacitka[QStringLiteral("suiButton22")], &QPushButton::clicked, this,
+            &EditorDokladu::suiButton22Click);
+    connect(m_tlacitka[QStringLiteral("suiButton23")], &QPushButton::clicked, this,
+            &EditorDokladu::suiButton23Click);
+    connect(m_gridRadky, &QTableView::doubleClicked, this, &EditorDokladu::suiButton22Click);
     m_stranky->addTab(smes, QStringLiteral("Směs"));
 
     auto* obaly = new QWidget(m_stranky);
@@ -188,20 +228,13 @@ EditorDokladu::EditorDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
     lo->addWidget(m_gridObaly);
     m_stranky->addTab(obaly, QStringLiteral("Obaly nově"));
 
-    // The stock cards offered for components, loaded by NactiSkl (the picker shows them).
-    m_karty = new ModelVysledku(this);
-    m_iKalkulace = new QCheckBox(QStringLiteral(" i kalkulace"), this);
-    m_iKalkulace->setObjectName(QStringLiteral("suiCheckBoxKalkulace"));
-    m_iNeuznane = new QCheckBox(QStringLiteral(" i neuznané"), this);
-    m_iNeuznane->setObjectName(QStringLiteral("suiCheckBoxNeuznane"));
-    for (QCheckBox* c : {m_iKalkulace, m_iNeuznane}) {
-        c->hide(); // part of the stock-card picker's panel
-        connect(c, &QCheckBox::toggled, this, [this, c](bool ano) {
-            c->setStyleSheet(ano ? QStringLiteral("color: red;") : QString());
-            if (!m_plni)
-                NactiSkl();
-        });
-    }
+    // The stock-card picker: a side panel at the right, open while a card is chosen.
+    m_vyberKaret = new VyberKaret(m_stav, this);
+    m_vyberKaret->hide();
+    horni->addWidget(m_vyberKaret);
+    connect(m_vyberKaret, &VyberKaret::prevzit, this, &EditorDokladu::suiButton19Click);
+    connect(m_vyberKaret, &VyberKaret::zpet, this, [this] { suiButton20Click(true); });
+    connect(qApp, &QApplication::focusChanged, this, &EditorDokladu::fokusZmenen);
 
     auto* tl = new QHBoxLayout;
     m_potvrzena = new QCheckBox(QStringLiteral("Potvrzená SM"), this);
@@ -302,7 +335,7 @@ bool EditorDokladu::NovyDoklad() {
         return false;
     OdeslanoUKZUZ = QDateTime(QDate(1911, 11, 11), QTime(0, 0));
     RezimEditoru = QStringLiteral("N");
-    m_karty->vyprazdni();
+    m_vyberKaret->model()->vyprazdni();
     if (!m_tabulky->novyDoklad(m_stav.PaletyStrediska, m_stav.stredisko)) {
         dotaz(m_tabulky->chyba(), {QStringLiteral("OK")}, Ikona::Stop);
         return false;
@@ -398,7 +431,7 @@ bool EditorDokladu::OtevriOpravu(const QString& cislodokla, const QDateTime& slo
     m_stav.ZapisSled(105);
 
     RezimEditoru = QStringLiteral("O");
-    m_karty->vyprazdni();
+    m_vyberKaret->model()->vyprazdni();
     m_tabulky->zavriVse();
     m_stav.ZapisSled(106);
     auto selhani = [&] {
@@ -446,17 +479,22 @@ bool EditorDokladu::OtevriDoklad() {
                        static_cast<QWidget*>(m_pole.value(QStringLiteral("DATUMROZHO"))),
                        static_cast<QWidget*>(m_labelUlc), static_cast<QWidget*>(m_labelDatumUlc)})
         w->setVisible(!mpDoUlc);
-    m_plni = true;
-    m_iNeuznane->setChecked(false);
-    m_plni = false;
+    {
+        QSignalBlocker b(m_vyberKaret->iNeuznane());
+        m_vyberKaret->iNeuznane()->setChecked(false);
+        m_vyberKaret->iNeuznane()->setStyleSheet(QString());
+    }
     Vysledek v;
     if (m_stav.relace.spojeni().proved(QStringLiteral("SHOW TABLE STATUS LIKE \"cenik\""), &v)) {
         const QDateTime cas = v.datumCas(0, QStringLiteral("Update_time"));
         if (!cas.isValid() || !m_stav.CasCeniku.isValid() || cas > m_stav.CasCeniku)
             m_stav.CasCeniku = cas;
     }
+    nactiPrace();
     NactiSkl();
     m_panelPalet->setVisible(m_stav.PaletyStrediska);
+    m_radekEditor->hide();
+    m_vyberKaret->hide();
     m_modelRadky->nastavTabulku(&m_tabulky->radky());
     m_modelObaly->nastavTabulku(&m_tabulky->obaly());
     m_modelPalety->nastavTabulku(&m_tabulky->palety());
@@ -476,19 +514,26 @@ bool EditorDokladu::OtevriDoklad() {
 }
 
 void EditorDokladu::NactiSkl() {
-    Vysledek v;
-    Spojeni& s = m_stav.relace.spojeni();
-    KurzorCekani kurzor;
-    if (!s.proved(SqlNactiSkl(m_stav.stredisko, m_iKalkulace->isChecked(), m_iNeuznane->isChecked())
-                      .join(QLatin1Char('\n')),
-                  &v)) {
-        dotaz(s.chyba(), {QStringLiteral("OK")}, Ikona::Stop);
-        return;
-    }
-    m_karty->nastav(std::move(v));
+    m_vyberKaret->NactiSkl();
+}
+
+QCheckBox* EditorDokladu::iKalkulace() const {
+    return m_vyberKaret->iKalkulace();
+}
+QCheckBox* EditorDokladu::iNeuznane() const {
+    return m_vyberKaret->iNeuznane();
+}
+ModelVysledku* EditorDokladu::modelKaret() const {
+    return m_vyberKaret->model();
+}
+QPushButton* EditorDokladu::tlacitko(const QString& objectName) const {
+    return m_tlacitka.value(objectName);
 }
 
 QString EditorDokladu::Zpet() {
+    if (m_radekEditor->isVisible())
+        suiButton14Click();
+    zavriVyberKaret();
     QString pamatovany;
     if (m_tabulky && m_tabulky->hlavicka().jeOtevrena() && m_zapsat->isEnabled())
         pamatovany = m_tabulky->hlavicka().text(QStringLiteral("CISLODOKLA"));

@@ -2,13 +2,15 @@
 // The document editor in the lower pane of the main window: the header page "Směs" with
 // the component lines, the page "Obaly nově", "Zapsat", "Zpět" and "Potvrzená SM".
 #include "desetinne.h"
-#include "obalkarty.h"
 #include "modelvysledku.h"
+#include "obalkarty.h"
 
 #include <QDateTime>
 #include <QWidget>
 
 class ModelTabulky;
+class QGroupBox;
+class VyberKaret;
 class PracovniTabulky;
 class QCheckBox;
 class QComboBox;
@@ -48,12 +50,22 @@ public:
     QPushButton* tlacitkoZapsat() const { return m_zapsat; }
     QPushButton* tlacitkoZpet() const { return m_zpet; }
     QCheckBox* potvrzena() const { return m_potvrzena; }
-    QCheckBox* iKalkulace() const { return m_iKalkulace; }
-    QCheckBox* iNeuznane() const { return m_iNeuznane; }
+    QCheckBox* iKalkulace() const;
+    QCheckBox* iNeuznane() const;
     QLineEdit* pole(const QString& jmeno) const;
     ModelTabulky* modelRadku() const { return m_modelRadky; }
     ModelTabulky* modelObalu() const { return m_modelObaly; }
-    ModelVysledku* modelKaret() const { return m_karty; }
+    ModelVysledku* modelKaret() const;
+    VyberKaret* vyberKaret() const { return m_vyberKaret; }
+    QGroupBox* editorRadku() const { return m_radekEditor; }
+    QLineEdit* radekPole(const QString& jmeno) const { return m_radekPole.value(jmeno); }
+    QPushButton* tlacitko(const QString& objectName) const;
+    QCheckBox* zadavatProcenta() const { return m_procenta; }
+    QLineEdit* planovanyCelkem() const { return m_celkem; }
+    QDateEdit* datum() const { return m_datum; }
+    QTableView* gridRadku() const { return m_gridRadky; }
+    // The header rules run when a field is left; tests call them as the focus change does.
+    bool kontrolaPole(QWidget* opousteny);
     QTabWidget* stranky() const { return m_stranky; }
     QWidget* panelPalet() const { return m_panelPalet; }
 
@@ -62,6 +74,37 @@ signals:
     void zavreno(const QString& pamatovanyDoklad);
 
 private:
+    // Component lines.
+    void vytvorEditorRadku(QWidget* rodic);
+    void suiButton21Click();                    // "Přidat"
+    void suiButton22Click();                    // "Opravit"
+    void suiButton23Click();                    // "Zrušit"
+    void suiButton13Click();                    // line "Zapsat"
+    void suiButton14Click();                    // line "Zpět"
+    void suiButton12Click();                    // "<" stock-card picker
+    void suiButton24Click();                    // "Pr" works list
+    void suiButton19Click();                    // picker "Převzít"
+    void suiButton20Click(bool presunoutFokus); // picker "Zpět"
+    bool EditPARTIEExit();
+    void EditPRExit();
+    void otevriRadek();
+    void zobrazRadek();
+    void zavriVyberKaret();
+    void prevezmiKartu(bool zustatekJakoMnozstvi);
+    bool vyplnPraci(int radekPrace);
+    void prepoctiHlavicku();
+    void spoctiKC();
+    Desetinne puvodneVzato(const QString& partiecela, qint64 lomeni);
+    void nactiPrace();
+    // Header rules.
+    bool DBEdit11Exit();
+    bool DBEdit7Exit();
+    bool DBEdit1Exit();
+    bool DBDateEdit1Exit();
+    void suiButton2Click(); // "z ceníku"
+    void suiCheckBoxProcentaClick();
+    void fokusZmenen(QWidget* stary, QWidget* novy);
+
     bool OtevriDoklad();
     void zobrazHlavicku();
     void ulozPole(const QString& jmeno, const QString& text);
@@ -85,9 +128,16 @@ private:
     ModelTabulky* m_modelRadky;
     ModelTabulky* m_modelObaly;
     ModelTabulky* m_modelPalety;
-    ModelVysledku* m_karty;
-    QCheckBox* m_iKalkulace;
-    QCheckBox* m_iNeuznane;
+    VyberKaret* m_vyberKaret;
+    QGroupBox* m_radekEditor;
+    QMap<QString, QLineEdit*> m_radekPole;
+    QMap<QString, QPushButton*> m_tlacitka;
+    QCheckBox* m_procenta;
+    QLineEdit* m_celkem;
+    QLabel* m_celkemMj;
+    Vysledek m_prace;
+    bool m_novyRadek = false;
+    bool m_kontroluje = false;
     QPushButton* m_zapsat;
     QPushButton* m_zpet;
     QCheckBox* m_potvrzena;

@@ -47,6 +47,9 @@ int dotaz(const QString& text, const QStringList& tlacitka, Ikona ikona, QWidget
     case Ikona::Otazka:
         box.setIcon(QMessageBox::Question);
         break;
+    case Ikona::Zadna:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
     }
     QList<QPushButton*> tl;
     for (const QString& c : t)

@@ -8,7 +8,7 @@
 
 class QWidget;
 
-enum class Ikona { Stop, Varovani, Informace, Otazka };
+enum class Ikona { Stop, Varovani, Informace, Otazka, Zadna };
 
 struct ZaznamDotazu {
     QString text;
