@@ -80,7 +80,11 @@ TForm1::TForm1(VolbyStartu volby, QWidget* rodic)
     fazeVytvoreni();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The editor's widgets outlive the work tables by a moment while the window is torn
+    // down; a last focus change must not reach them.
+    m_editor->nastavPracovniTabulky(nullptr);
+}
 
 void TForm1::vytvorOkno() {
     auto* centralni = new QWidget(this);
