@@ -3,6 +3,7 @@
 #include "dotaz.h"
 #include "kodovani.h"
 #include "kurzor.h"
+#include "rozlozeni.h"
 #include "seznamsql.h"
 #include "stavprogramu.h"
 
@@ -190,21 +191,9 @@ bool SeznamDokladu::UdelejSQL() {
             // Default widths from the first screenful of rows, not from the whole list.
             m_seznam->resizeColumnsToContents();
         }
-        if (prvni || !m_rozlozeni.isEmpty()) {
+        if (!m_rozlozeni.isEmpty()) {
             // The layout read from the file applies once the columns exist.
-            QHeaderView* h = m_seznam->horizontalHeader();
-            for (auto it = m_rozlozeni.cbegin(); it != m_rozlozeni.cend(); ++it) {
-                int c = m_modelSeznam->sloupec(it.key());
-                if (c < 0)
-                    continue;
-                if (it.value().second > 0)
-                    h->resizeSection(c, it.value().second);
-            }
-            for (auto it = m_rozlozeni.cbegin(); it != m_rozlozeni.cend(); ++it) {
-                int c = m_modelSeznam->sloupec(it.key());
-                if (c >= 0 && it.value().first >= 0 && it.value().first < h->count())
-                    h->moveSection(h->visualIndex(c), it.value().first);
-            }
+            PouzijRozlozeni(m_seznam, m_modelSeznam, m_rozlozeni);
             m_rozlozeni.clear();
         }
     }
@@ -333,38 +322,10 @@ void SeznamDokladu::setrid(bool sestupne) {
     UdelejSQL();
 }
 
-// Our own text format: one line per column, "field=visual index,width,hidden".
 void SeznamDokladu::nactiRozlozeni(const QString& soubor) {
-    QFile f(soubor);
-    if (!f.open(QIODevice::ReadOnly))
-        return;
-    m_rozlozeni.clear();
-    const QStringList radky =
-        ZCp1250(f.readAll())
-            .split(QRegularExpression(QStringLiteral("[\r\n]+")), Qt::SkipEmptyParts);
-    for (const QString& r : radky) {
-        const QString pole = r.section(QLatin1Char('='), 0, 0).trimmed();
-        const QStringList h = r.section(QLatin1Char('='), 1).split(QLatin1Char(','));
-        if (pole.isEmpty() || h.size() < 2)
-            continue;
-        bool ok1 = false, ok2 = false;
-        int vi = h[0].toInt(&ok1), w = h[1].toInt(&ok2);
-        if (ok1 && ok2 && w >= 0 && w < 5000)
-            m_rozlozeni.insert(pole, {vi, w});
-    }
+    m_rozlozeni = NactiRozlozeni(soubor);
 }
 
 void SeznamDokladu::ulozRozlozeni(const QString& soubor) const {
-    if (m_modelSeznam->columnCount() == 0)
-        return;
-    QHeaderView* h = m_seznam->horizontalHeader();
-    QString text;
-    for (int c = 0; c < m_modelSeznam->columnCount(); ++c)
-        text += m_modelSeznam->pole(c) + QLatin1Char('=') + QString::number(h->visualIndex(c)) +
-                QLatin1Char(',') + QString::number(h->sectionSize(c)) + QLatin1String(",0\r\n");
-    QSaveFile f(soubor);
-    if (f.open(QIODevice::WriteOnly)) {
-        f.write(DoCp1250Ztratove(text));
-        f.commit();
-    }
+    UlozRozlozeni(m_seznam, m_modelSeznam, soubor);
 }

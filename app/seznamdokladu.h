@@ -77,7 +77,7 @@ private:
     ModelVysledku* m_modelPalety;
     QMenu* m_menuSeznam;
     QMenu* m_menuRadky;
-    QMap<QString, QPair<int, int>> m_rozlozeni; // field -> (visual index, width) loaded
+    QMap<QString, QPair<int, int>> m_rozlozeni; // loaded at start, applied at the first rebuild
 };
 
 // The row colour of a header by its price and the confirmation setting.

@@ -13,6 +13,7 @@
 #include "ulozeni.h"
 #include "uvod.h"
 #include "verze.h"
+#include "vyberkaret.h"
 
 #include <QAction>
 #include <QApplication>
@@ -83,6 +84,7 @@ void TForm1::fazeVytvoreni() {
 
     // 10: column layouts.
     m_seznam->nactiRozlozeni(QStringLiteral("smesihla.slo"));
+    m_editor->vyberKaret()->nactiRozlozeni(QStringLiteral("smesiskl.slo"));
 
     // 11: the work-table directory.
     VytvorAdresar(m_adr + QStringLiteral("data"));
@@ -245,6 +247,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
     m_ulozene->uloz();
     // 4: the column layouts.
     m_seznam->ulozRozlozeni(QStringLiteral("smesihla.slo"));
+    m_editor->vyberKaret()->ulozRozlozeni(QStringLiteral("smesiskl.slo"));
     // 5: forgotten layouts give the default columns at the next start.
     if (m_stav.SmazatSloupce)
         for (const char* s : {"smesihla.slo", "smesiskl.slo", "nnaves.slo"})

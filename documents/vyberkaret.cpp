@@ -5,6 +5,7 @@
 #include "hodnoty.h"
 #include "kurzor.h"
 #include "otevreni.h"
+#include "rozlozeni.h"
 #include "stavprogramu.h"
 
 #include <QCheckBox>
@@ -133,8 +134,12 @@ void VyberKaret::NactiSkl() {
         return;
     }
     m_nacita = true;
+    const bool prvni = m_karty->columnCount() == 0;
     m_karty->nastav(std::move(v), sloupce, titulky);
-    m_grid->resizeColumnsToContents();
+    if (prvni) {
+        m_grid->resizeColumnsToContents();
+        PouzijRozlozeni(m_grid, m_karty, m_rozlozeni);
+    }
     m_nacita = false;
     if (m_filtr->rowCount() > 0)
         vyberRadek(0);
@@ -152,6 +157,16 @@ void VyberKaret::filtrujPartii(const QString& partie) {
         vyberRadek(0);
     else
         kartaZmenena();
+}
+
+void VyberKaret::nactiRozlozeni(const QString& soubor) {
+    m_rozlozeni = NactiRozlozeni(soubor);
+}
+
+void VyberKaret::ulozRozlozeni(const QString& soubor) const {
+    // A picker that never loaded its cards leaves the stored layout as it is.
+    if (m_karty->columnCount() > 0)
+        UlozRozlozeni(m_grid, m_karty, soubor);
 }
 
 int VyberKaret::pocetZobrazenych() const {

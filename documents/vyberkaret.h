@@ -40,6 +40,9 @@ public:
     QPushButton* tlacitkoPrevzit() const { return m_prevzit; }
     QPushButton* tlacitkoZpet() const { return m_zpet; }
     QGroupBox* panelPalet() const { return m_panelPalet; }
+    // The card grid's column layout ("smesiskl.slo").
+    void nactiRozlozeni(const QString& soubor);
+    void ulozRozlozeni(const QString& soubor) const;
 
 signals:
     void prevzit();
@@ -63,4 +66,5 @@ private:
     ModelVysledku* m_palety;
     int m_pocetPalet = 0;
     bool m_nacita = false;
+    QMap<QString, QPair<int, int>> m_rozlozeni;
 };

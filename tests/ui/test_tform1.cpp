@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QTableView>
@@ -264,6 +265,13 @@ TEST_F(Sada, KonecUklidiAZapomeneRozlozeni) {
     zapis(prog + QStringLiteral("nnaves.slo"), QStringLiteral("x"));
     auto okno = spust();
     ASSERT_TRUE(okno->fazeZobrazeniHotova());
+    // The user moves and widens a column; the next start shows it so.
+    {
+        QHeaderView* h = okno->seznam()->gridSeznam()->horizontalHeader();
+        const int c = okno->seznam()->modelSeznamu()->sloupec(QStringLiteral("nazevosiva"));
+        h->resizeSection(c, 222);
+        h->moveSection(h->visualIndex(c), 1);
+    }
     okno->close();
     EXPECT_FALSE(QFile::exists(koren + QStringLiteral("pdf/sm05_2026100001.pdf")));
     EXPECT_TRUE(
@@ -281,6 +289,12 @@ TEST_F(Sada, KonecUklidiAZapomeneRozlozeni) {
     // "Smazat nastavení seznamu" ends the program and the next start has default columns.
     auto druhe = spust();
     ASSERT_TRUE(druhe->fazeZobrazeniHotova());
+    {
+        QHeaderView* h = druhe->seznam()->gridSeznam()->horizontalHeader();
+        const int c = druhe->seznam()->modelSeznamu()->sloupec(QStringLiteral("nazevosiva"));
+        EXPECT_EQ(h->sectionSize(c), 222);
+        EXPECT_EQ(h->visualIndex(c), 1);
+    }
     druhe->akce(QStringLiteral("Smazatnastavenseznamu1"))->trigger();
     (void)QTest::qWaitFor([&] { return !druhe->isVisible(); }, 3000);
     EXPECT_FALSE(druhe->isVisible());
