@@ -25,6 +25,13 @@ suite="$demo/suite"
 prog="$suite/smesi"
 mkdir -p "$prog"
 cmake --install "$build" --prefix "$prog" >/dev/null
+# The suite's other programs, as stand-ins, so the module menu and the views work.
+for m in ardo belt cirk dumo efta fols hurn ilka jemb; do
+    ln -sf "$root/tools/zaznam-volani.sh" "$prog/$m.exe"
+done
+ln -sf "$root/tools/grem.exe" "$prog/grem.exe"
+mkdir -p "$prog/data"
+[ -f "$prog/data/KOTR.DBF" ] || cp "$root/tools/KOTR.DBF" "$prog/data/KOTR.DBF"
 # The suite's shared file lies one level above the program directory.
 if [ ! -f "$suite/Kavlin05.ini" ]; then
     printf '[LogON]\r\nIP=127.0.0.1\r\nSQLport=%s\r\nDatabase=kavlin\r\nUser=root\r\nPassword=\r\nCisloPC=01\r\nICO=-\r\n[Kavlin]\r\nPassword=\r\n' "$port" >"$suite/Kavlin05.ini"
