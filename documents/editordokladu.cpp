@@ -67,8 +67,13 @@ EditorDokladu::EditorDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
     auto pole = [&](const QString& jmeno, int delka, bool jenCteni) {
         auto* e = new QLineEdit(hlavicka);
         e->setObjectName(QStringLiteral("DBEdit") + jmeno);
-        if (delka > 0)
+        if (delka > 0) {
             e->setMaxLength(delka);
+            // Codes and numbers are shown whole, however narrow the page gets.
+            if (delka <= 20)
+                e->setMinimumWidth(
+                    e->fontMetrics().horizontalAdvance(QString(delka, QLatin1Char('0'))) + 16);
+        }
         e->setReadOnly(jenCteni);
         if (jenCteni)
             e->setStyleSheet(

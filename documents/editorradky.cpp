@@ -79,6 +79,8 @@ void EditorDokladu::vytvorEditorRadku(QWidget* rodic) {
     g->addWidget(new QLabel(QStringLiteral("Partie"), m_radekEditor), r, 0);
     QLineEdit* partie = pole(QStringLiteral("PARTIE"), false);
     partie->setMaxLength(9);
+    partie->setMinimumWidth(partie->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) +
+                            16);
     g->addWidget(partie, r, 1);
     g->addWidget(tlacitko(QStringLiteral("suiButton12"), QStringLiteral("<")), r, 2);
     g->addWidget(tlacitko(QStringLiteral("suiButton24"), QStringLiteral("Pr")), r, 3);
@@ -108,6 +110,10 @@ void EditorDokladu::vytvorEditorRadku(QWidget* rodic) {
     tl->addWidget(tlacitko(QStringLiteral("suiButton13"), QStringLiteral("Zapsat")));
     tl->addWidget(tlacitko(QStringLiteral("suiButton14"), QStringLiteral("Zpět")));
     g->addLayout(tl, r, 0, 1, 9);
+    for (const char* j : {"PARTIECELA", "NOMENKLA"})
+        m_radekPole.value(QString::fromLatin1(j))
+            ->setMinimumWidth(
+                partie->fontMetrics().horizontalAdvance(QStringLiteral("00-0000-00000-00")) + 12);
     m_radekEditor->hide();
     m_radekPole[QStringLiteral("PR")]->setEnabled(false);
     connect(m_tlacitka[QStringLiteral("suiButton12")], &QPushButton::clicked, this,

@@ -1,6 +1,7 @@
 // Screenshots of the main windows against the demo database, for looking at what a user
 // sees: run by tools/screenshot.sh under Xvfb in the demo's program directory.
 #include "dotaz.h"
+#include "hledat.h"
 #include "seznamdokladu.h"
 #include "tfmozno.h"
 #include "tform1.h"
@@ -9,6 +10,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -40,10 +43,33 @@ int main(int argc, char** argv) {
     if (okno.seznam()->vyber(QStringLiteral("2026100001"))) {
         okno.akce(QStringLiteral("Opravit1"))->trigger();
         uloz(&okno, cil + QStringLiteral("/editor.png"));
-        if (QWidget* zpet = okno.findChild<QWidget*>(QStringLiteral("suiButton16")))
-            QMetaObject::invokeMethod(zpet, "click");
+        // A new line with the stock-card picker open.
+        if (auto* b = okno.findChild<QPushButton*>(QStringLiteral("suiButton21")))
+            b->click();
+        if (auto* b = okno.findChild<QPushButton*>(QStringLiteral("suiButton12")))
+            b->click();
+        uloz(&okno, cil + QStringLiteral("/editor-karty.png"));
+        if (auto* b = okno.findChild<QPushButton*>(QStringLiteral("suiButton14")))
+            b->click();
+        if (auto* zpet = okno.findChild<QPushButton*>(QStringLiteral("suiButton16")))
+            zpet->click();
     }
-    TFmozno nastaveni(IniSoubor(QDir::currentPath() + QStringLiteral("/smesi.ini")), okno.stav().CisloPC, &okno);
+    // The list's context menu and the search dialog.
+    {
+        QTableView* g = okno.seznam()->gridSeznam();
+        g->setCurrentIndex(okno.seznam()->modelSeznamu()->index(1, 1));
+        QMenu* m = okno.seznam()->menuSeznamu();
+        emit m->aboutToShow();
+        m->popup(okno.mapToGlobal(QPoint(300, 120)));
+        uloz(m, cil + QStringLiteral("/menu-seznamu.png"));
+        m->hide();
+        TFhledat h(okno.seznam()->modelSeznamu(), 1, TFhledat::SloupceProHledani(g), 1, &okno);
+        h.show();
+        uloz(&h, cil + QStringLiteral("/hledat.png"));
+        h.close();
+    }
+    TFmozno nastaveni(IniSoubor(QDir::currentPath() + QStringLiteral("/smesi.ini")),
+                      okno.stav().CisloPC, &okno);
     nastaveni.show();
     uloz(&nastaveni, cil + QStringLiteral("/nastaveni.png"));
     nastaveni.close();
