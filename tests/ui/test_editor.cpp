@@ -107,9 +107,8 @@ protected:
                 .arg(TestPort())
                 .arg(db.jmeno())
                 .toLatin1());
-        zapis(prog + QStringLiteral("smesi.ini"),
-              (QStringLiteral("[TForm1]\r\nLabel1_Caption=") + stredisko + QStringLiteral("\r\n"))
-                  .toLatin1());
+        IniSoubor(prog + QStringLiteral("smesi.ini"))
+            .zapis(QStringLiteral("TForm1"), QStringLiteral("Label1_Caption"), stredisko);
         // Today's version check is done already, unless a test asks for it.
         if (!denniKontrola)
             IniSoubor(prog + QStringLiteral("smesi.ini"))
@@ -377,6 +376,22 @@ TEST_F(Editor, NovyDokladAOpakovaneOtevreni) {
     ASSERT_TRUE(otevri(*okno, QStringLiteral("2610000001")));
     e->tlacitkoZpet()->click();
     EXPECT_EQ(soubory(), prvni);
+}
+
+TEST_F(Editor, BezPotvrzovaniNeniZaskrtavatko) {
+    for (int jaknc : {0, 1}) {
+        TestDb db;
+        zakladniData(db, jaknc);
+        // Even with confirming switched on in the settings.
+        IniSoubor(prog + QStringLiteral("smesi.ini"))
+            .zapis(QStringLiteral("TFmozno"), QStringLiteral("suiCheckBoxPotvrzovat_Checked"),
+                   QStringLiteral("True"));
+        auto okno = spust(db);
+        ASSERT_TRUE(otevri(*okno, QStringLiteral("2610000001")));
+        EXPECT_EQ(!okno->editor()->potvrzena()->isHidden(), jaknc != 0) << jaknc;
+        EXPECT_TRUE(okno->editor()->potvrzena()->isEnabled()) << jaknc;
+        okno->close();
+    }
 }
 
 TEST_F(Editor, ZmizelyDokladSeNeotevre) {
