@@ -171,15 +171,15 @@ void TfTsmesi::vytvorRozvrzeni() {
     const double yz = 112;
     t.pridej(Text(QStringLiteral("QRLabelPartie"), {14, yz, 120, 14}, P(8), Qt::AlignLeft,
                   QStringLiteral("Partie")));
-    t.pridej(Text(QStringLiteral("QRLabelNomenklatura"), {170, yz, 96, 14}, P(8), Qt::AlignLeft,
+    t.pridej(Text(QStringLiteral("QRLabelNomenklatura"), {166, yz, 90, 14}, P(8), Qt::AlignLeft,
                   QStringLiteral("Nomenklatura")));
-    t.pridej(Text(QStringLiteral("QRLabelNazev"), {270, yz, 150, 14}, P(8), Qt::AlignLeft,
+    t.pridej(Text(QStringLiteral("QRLabelNazev"), {258, yz, 150, 14}, P(8), Qt::AlignLeft,
                   QStringLiteral("Název")));
-    t.pridej(Text(QStringLiteral("QRLabelMnozstvi"), {430, yz, 90, 14}, P(8), Qt::AlignRight,
+    t.pridej(Text(QStringLiteral("QRLabelMnozstvi"), {398, yz, 90, 14}, P(8), Qt::AlignRight,
                   QStringLiteral("Množství")));
-    t.pridej(Text(QStringLiteral("QRLabelProcent"), {548, yz, 42, 14}, P(8), Qt::AlignRight,
+    t.pridej(Text(QStringLiteral("QRLabelProcent"), {516, yz, 70, 14}, P(8), Qt::AlignRight,
                   QStringLiteral("%")));
-    t.pridej(Text(QStringLiteral("QRLabelCena"), {596, yz, W - 596, 14}, P(8), Qt::AlignRight,
+    t.pridej(Text(QStringLiteral("QRLabelCena"), {590, yz, W - 590, 14}, P(8), Qt::AlignRight,
                   QStringLiteral("Nákupní cena")));
     t.pridej(Cara(QStringLiteral("QRShapeCaraZahlavi"), {0, 130}, {W, 130}));
     t.predTiskem = [this](Pasmo& b) { return titulPredTiskem(b); };
@@ -189,16 +189,16 @@ void TfTsmesi::vytvorRozvrzeni() {
     d.vyska = 61;
     d.pridej(Text(QStringLiteral("QRDBTextSmes"), {0, 2, 12, 16}, P(10)));
     d.pridej(Text(QStringLiteral("QRDBTextPartie"), {14, 3, 122, 15}, P(9, true)));
-    d.pridej(Text(QStringLiteral("QRExprLomeni"), {136, 3, 32, 15}, P(9, true)));
-    d.pridej(Text(QStringLiteral("QRDBTextNomenkla"), {170, 3, 96, 15}, P(9)));
-    d.pridej(Text(QStringLiteral("QRLabelNazev1"), {270, 3, 160, 15}, P(9)));
-    d.pridej(Text(QStringLiteral("QRDBTextMnozstvi"), {430, 3, 90, 15}, P(9), Qt::AlignRight));
-    d.pridej(Text(QStringLiteral("QRDBTextMj"), {524, 3, 22, 15}, P(9)));
-    d.pridej(Text(QStringLiteral("QRDBTextPr"), {548, 3, 42, 15}, P(9), Qt::AlignRight));
-    d.pridej(Text(QStringLiteral("QRDBTextNc"), {596, 3, W - 596, 15}, P(9), Qt::AlignRight));
-    d.pridej(Text(QStringLiteral("QRDBTextPopis"), {14, 19, 250, 15}, P(9)));
-    d.pridej(Text(QStringLiteral("QRLabelNazev2"), {270, 19, 250, 15}, P(9)));
-    d.pridej(Text(QStringLiteral("QRLabelHodnota"), {596, 20, W - 596, 14}, P(8), Qt::AlignRight));
+    d.pridej(Text(QStringLiteral("QRExprLomeni"), {134, 3, 30, 15}, P(9, true)));
+    d.pridej(Text(QStringLiteral("QRDBTextNomenkla"), {166, 3, 90, 15}, P(9)));
+    d.pridej(Text(QStringLiteral("QRLabelNazev1"), {258, 3, 138, 15}, P(9)));
+    d.pridej(Text(QStringLiteral("QRDBTextMnozstvi"), {398, 3, 90, 15}, P(9), Qt::AlignRight));
+    d.pridej(Text(QStringLiteral("QRDBTextMj"), {492, 3, 24, 15}, P(9)));
+    d.pridej(Text(QStringLiteral("QRDBTextPr"), {516, 3, 70, 15}, P(9), Qt::AlignRight));
+    d.pridej(Text(QStringLiteral("QRDBTextNc"), {590, 3, W - 590, 15}, P(9), Qt::AlignRight));
+    d.pridej(Text(QStringLiteral("QRDBTextPopis"), {14, 19, 242, 15}, P(9)));
+    d.pridej(Text(QStringLiteral("QRLabelNazev2"), {258, 19, 230, 15}, P(9)));
+    d.pridej(Text(QStringLiteral("QRLabelHodnota"), {590, 20, W - 590, 14}, P(8), Qt::AlignRight));
     d.pridej(Text(QStringLiteral("QRLabelULC"), {14, 35, 250, 13},
                   P(8, false, false, QStringLiteral("Arial"))));
     d.pridej(Memo(QStringLiteral("QRMemoPalety"), {14, 48, W - 14, 36}, P(8, false, true),
