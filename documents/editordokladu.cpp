@@ -248,7 +248,6 @@ EditorDokladu::EditorDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
     m_zapsat->setObjectName(QStringLiteral("suiButton15"));
     m_zpet = new QPushButton(QStringLiteral("Zpět"), this);
     m_zpet->setObjectName(QStringLiteral("suiButton16"));
-    // Writing comes with the posting; until then the button stays disabled.
     m_zapsat->setToolTip(QStringLiteral("Zápis dokladu do databáze"));
     tl->addStretch(1);
     tl->addWidget(m_potvrzena);
@@ -257,6 +256,7 @@ EditorDokladu::EditorDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
     tl->addWidget(m_zpet);
     hlavni->addLayout(tl);
     connect(m_zpet, &QPushButton::clicked, this, [this] { emit zavreno(Zpet()); });
+    connect(m_zapsat, &QPushButton::clicked, this, &EditorDokladu::suiButton15Click);
 }
 
 void EditorDokladu::nastavPotvrzovani(bool povoleno) {

@@ -105,6 +105,7 @@ private:
     void suiCheckBoxProcentaClick();
     void fokusZmenen(QWidget* stary, QWidget* novy);
 
+    void suiButton15Click(); // "Zapsat" of the document
     bool OtevriDoklad();
     void zobrazHlavicku();
     void ulozPole(const QString& jmeno, const QString& text);

@@ -1,0 +1,102 @@
+// "Zapsat" of the document: the checks, the posting script and the way back to the list.
+#include "dbf.h"
+#include "dotaz.h"
+#include "editordokladu.h"
+#include "hodiny.h"
+#include "ini.h"
+#include "pracovnitabulky.h"
+#include "provedskript.h"
+#include "stavprogramu.h"
+#include "zapis.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+void EditorDokladu::suiButton15Click() {
+    if (!m_tabulky)
+        return;
+    m_stav.ZapisSled(301);
+    TabulkaDbf& h = m_tabulky->hlavicka();
+    if (h.stav() == TabulkaDbf::Stav::Prochazeni)
+        h.prvni();
+    const QString partiecela = h.text(QStringLiteral("PARTIECELA"));
+    if (partiecela.size() != 16) {
+        dotaz(QStringLiteral("Není vyplněna partie směsi."), {QStringLiteral("Zpět")}, Ikona::Stop);
+        m_pole.value(QStringLiteral("PARTIE"))->setFocus();
+        return;
+    }
+    if (dotaz(QStringLiteral("Zapsat provedené změny?"),
+              {QStringLiteral("OK"), QStringLiteral("Zpět")}, Ikona::Otazka) != 1)
+        return;
+    m_stav.ZapisSled(302);
+    m_zapsat->setEnabled(false);
+    if (!h.uloz()) {
+        dotaz(h.chyba(), {QStringLiteral("OK")}, Ikona::Stop);
+        m_zapsat->setEnabled(true);
+        return;
+    }
+    if (RezimEditoru == QLatin1String("O")) {
+        // Reversing a posted document comes with corrections; this build posts new ones.
+        dotaz(QStringLiteral("Zápis opravy zaúčtovaného dokladu zatím není k dispozici."),
+              {QStringLiteral("OK")}, Ikona::Informace);
+        m_zapsat->setEnabled(StavZapisu < 9);
+        return;
+    }
+    Spojeni& s = m_stav.relace.spojeni();
+    const qint64 lomeni = h.cele(QStringLiteral("LOMENI"));
+    Vysledek existuje;
+    if (!s.proved(SqlExistencePartie(partiecela, lomeni), &existuje)) {
+        dotaz(s.chyba(), {QStringLiteral("OK")}, Ikona::Stop);
+        m_zapsat->setEnabled(true);
+        return;
+    }
+    if (existuje.pocetRadku() > 0) {
+        dotaz(QStringLiteral("Partie již existuje! Na středisku ") + existuje.text(0, 0),
+              {QStringLiteral("OK")}, Ikona::Stop);
+        m_zapsat->setEnabled(true);
+        return;
+    }
+    m_stav.ZapisSled(305);
+    Vysledek kavlin;
+    if (!s.proved(QStringLiteral("select UcetniRok,CislovaniD from kavlin"), &kavlin)) {
+        dotaz(s.chyba(), {QStringLiteral("OK")}, Ikona::Stop);
+        m_zapsat->setEnabled(true);
+        return;
+    }
+    VstupZapisu v;
+    v.CisloPC = m_stav.CisloPC;
+    v.stredisko = m_stav.stredisko;
+    v.podnik = m_stav.podnik;
+    v.SM_JAKNC = m_stav.SM_JAKNC;
+    v.SM_vyrobky = m_stav.SM_vyrobky;
+    v.PaletyStrediska = m_stav.PaletyStrediska;
+    v.potvrzena = m_potvrzena->isChecked();
+    v.mpDoUlc = IniSoubor(m_stav.adresarProgramu + QStringLiteral("smesi.ini"))
+                    .cti(QStringLiteral("TFmozno"), QStringLiteral("suiCheckBoxMPdoULC_Checked"),
+                         QStringLiteral("False")) == QLatin1String("True");
+    v.OdeslanoUKZUZ = OdeslanoUKZUZ;
+    v.obalKarty = obalKarty;
+    v.UcetniRok = kavlin.text(0, QStringLiteral("UcetniRok"));
+    v.CislovaniD = static_cast<int>(kavlin.cele(0, QStringLiteral("CislovaniD")));
+    v.ted = Hodiny::ted();
+    m_stav.ZapisSled(321);
+    m_stav.relace.skript().vymaz();
+    m_stav.relace.skript().pridej(SkriptNovehoDokladu(v, *m_tabulky));
+    const bool ok = ProvedSkriptSHlasenim(m_stav.relace, m_stav.pozadavekKonce);
+    QApplication::processEvents();
+    m_stav.relace.skript().vymaz();
+    if (!ok)
+        return; // rolled back, written to sme.err; the program ends
+    m_stav.ZapisSled(322);
+    m_stav.ZapisSled(306);
+    Vysledek cislo;
+    s.proved(QStringLiteral("select @CiDo as cisdok"), &cislo);
+    const QString cisdok = cislo.text(0, QStringLiteral("cisdok"));
+    m_stav.ZapisSled(307);
+    Zpet();
+    m_stav.ZapisSled(308);
+    emit zavreno(cisdok);
+    m_stav.ZapisSled(309);
+}

@@ -1,0 +1,255 @@
+#include "dbf.h"
+#include "dotaz.h"
+#include "editordokladu.h"
+#include "ini.h"
+#include "modeltabulky.h"
+#include "pracovnitabulky.h"
+#include "relace.h"
+#include "seznamdokladu.h"
+#include "testdb.h"
+#include "tform1.h"
+#include "vyberkaret.h"
+#include "zapis.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+TEST(Cislovani, PrefixARok) {
+    struct Pripad {
+        int schema;
+        const char* stredisko;
+        const char* prvni;
+    } pripady[] = {{0, "01", "2021010001"},
+                   {0, "101", "2101010001"},
+                   {1, "01", "2621010001"},
+                   {1, "101", "2161010001"},
+                   {2, "01", "0001"}};
+    for (const auto& p : pripady)
+        EXPECT_EQ(PrefixCisla(p.schema, QString::fromLatin1(p.stredisko), QStringLiteral("2021")) +
+                      QStringLiteral("0001"),
+                  QString::fromLatin1(p.prvni));
+    EXPECT_EQ(UcetniRokDokladu(QStringLiteral("2"), QDate(2021, 6, 30)), QStringLiteral("2020"));
+    EXPECT_EQ(UcetniRokDokladu(QStringLiteral("2"), QDate(2021, 7, 1)), QStringLiteral("2021"));
+    EXPECT_EQ(UcetniRokDokladu(QStringLiteral("1"), QDate(2021, 6, 30)), QStringLiteral("2021"));
+    EXPECT_EQ(UcetniRokDokladu(QStringLiteral("x"), QDate(2021, 6, 30)), QString());
+}
+
+TEST(Cislovani, RokyPred2016CislujeModul) {
+    TestDb db;
+    Relace r;
+    ASSERT_TRUE(r.spojeni().pripoj(db.parametry()));
+    auto cislo = [&] {
+        r.skript().vymaz();
+        r.skript().pridej(
+            Novy(QStringLiteral("2015"), QStringLiteral("01"), 0, QStringLiteral("05")));
+        r.skript().pridej(QStringLiteral("COMMIT;"));
+        EXPECT_TRUE(r.ProvedSkript().ok);
+        Vysledek v;
+        r.spojeni().proved(QStringLiteral("select @CiDo"), &v);
+        return v.text(0, 0);
+    };
+    EXPECT_EQ(cislo(), QStringLiteral("2015010001"));
+    ASSERT_TRUE(db.spojeni().proved(
+        QStringLiteral("insert into smesi (cislodokla, rokd, stredisko, smes) values "
+                       "('2015010007', '2015', '01', 1), "
+                       "('2015010012', '2015', '01', 1), ('2015020099', '2015', '02', 1)")));
+    EXPECT_EQ(cislo(), QStringLiteral("2015010013"));
+}
+
+namespace {
+class Zapis : public ::testing::Test {
+protected:
+    void SetUp() override {
+        puvodni = QDir::currentPath();
+        koren = TestTmpDir();
+        prog = koren + QStringLiteral("smesi/");
+        QDir().mkpath(prog);
+        QDir::setCurrent(prog);
+        qputenv("SMESI_PDF_DIR", (koren + QStringLiteral("pdf/")).toUtf8());
+        NastavOdpovidac([this](const ZaznamDotazu& z) {
+            zpravy << z.text;
+            return 1;
+        });
+    }
+    void TearDown() override {
+        NastavOdpovidac({});
+        QDir::setCurrent(puvodni);
+    }
+    QString puvodni, koren, prog;
+    QStringList zpravy;
+};
+
+void data(TestDb& db) {
+    for (const QString& sql :
+         {QStringLiteral("insert into strtopc (stred, nazevstr, palety) values ('10', 'Sklad', 0), "
+                         "('20', 'Závod', 1)"),
+          QStringLiteral("insert into kavlin (UcetniRok, CislovaniD, SM_JAKNC, SM_vyrobky, "
+                         "zakl_mj, kontejnery_DO, "
+                         "uzavreneuo) values ('1', 0, 1, 'N', 'kg', 50, '202001')"),
+          QStringLiteral("insert into skarta (partiecela, lomeni, stredisko, partie, podnik, "
+                         "nomenkla, nazevosiva, "
+                         "zustatek, smesi, mj, nc, pc, ulc) values "
+                         "('26-0126-00101-01', 0, '10', '260010101', '0126', '1441', 'Jílek "
+                         "''Bečva''', 500, 0, 'kg', "
+                         "10.005, 12, 'C1'),"
+                         "('26-0126-00102-01', 0, '10', '260010201', '0126', '1443', 'Jetel', 500, "
+                         "0, 'kg', 12, 15, 'C2'),"
+                         "('26-0126-00900-01', 0, '20', '260090001', '0126', '9', 'Obsazená', 1, "
+                         "0, 'kg', 1, 1, 'C9')")})
+        ASSERT_TRUE(db.spojeni().proved(sql)) << db.spojeni().chyba().toStdString();
+}
+} // namespace
+
+TEST_F(Zapis, NovaSmesOdZapsaniPoSeznam) {
+    TestDb db;
+    data(db);
+    QFile k(koren + QStringLiteral("Kavlin05.ini"));
+    k.open(QIODevice::WriteOnly);
+    k.write(QStringLiteral("[LogON]\r\nIP=127.0.0.1\r\nSQLport=%1\r\nDatabase=%2\r\nCisloPC=05\r\n")
+                .arg(TestPort())
+                .arg(db.jmeno())
+                .toLatin1());
+    k.close();
+    IniSoubor ini(prog + QStringLiteral("smesi.ini"));
+    ini.zapis(QStringLiteral("TForm1"), QStringLiteral("Label1_Caption"), QStringLiteral("10"));
+    ini.zapis(QStringLiteral("TFmozno"), QStringLiteral("suiCheckBoxTestVerze_Checked"),
+              QStringLiteral("False"));
+    ini.zapis(QStringLiteral("TFmozno"), QStringLiteral("suiCheckBoxPotvrzovat_Checked"),
+              QStringLiteral("True"));
+    ini.zapis(QStringLiteral("TFmozno"), QStringLiteral("suiCheckBoxMPdoULC_Checked"),
+              QStringLiteral("True"));
+    VolbyStartu vs;
+    vs.adresarProgramu = prog;
+    vs.prvniArgument = QStringLiteral("modul");
+    vs.casovacUvodu = false;
+    TForm1 okno(vs);
+    okno.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return okno.fazeZobrazeniHotova(); }, 10000));
+    EditorDokladu* e = okno.editor();
+    okno.akce(QStringLiteral("Novdoklad1"))->trigger();
+    // Without a lot number nothing is written.
+    e->tlacitkoZapsat()->click();
+    EXPECT_EQ(zpravy, QStringList{QStringLiteral("Není vyplněna partie směsi.")});
+    zpravy.clear();
+    e->datum()->setDate(QDate(2026, 11, 20));
+    ASSERT_TRUE(e->kontrolaPole(e->datum()));
+    QLineEdit* partie = e->pole(QStringLiteral("PARTIE"));
+    partie->setText(QStringLiteral("260090001"));
+    ASSERT_TRUE(e->kontrolaPole(partie));
+    e->pole(QStringLiteral("POPIS"))->setText(QStringLiteral("Směs pro O'Neil \\ ÚKZÚZ"));
+    emit e->pole(QStringLiteral("POPIS"))->editingFinished();
+    for (const auto& [lot, mnozstvi] :
+         {std::pair{"260010101", "100"}, std::pair{"260010201", "100"}}) {
+        e->tlacitko(QStringLiteral("suiButton21"))->click();
+        QLineEdit* p = e->radekPole(QStringLiteral("PARTIE"));
+        p->setText(QString::fromLatin1(lot));
+        ASSERT_TRUE(e->kontrolaPole(p));
+        e->vyberKaret()->tlacitkoPrevzit()->click();
+        e->radekPole(QStringLiteral("MNOZSTVI"))->setText(QString::fromLatin1(mnozstvi));
+        e->radekPole(QStringLiteral("PR"))->setText(QStringLiteral("50"));
+        e->tlacitko(QStringLiteral("suiButton13"))->click();
+    }
+    ASSERT_TRUE(zpravy.isEmpty()) << zpravy.join(QLatin1Char('|')).toStdString();
+    // The lot already has a card (at another cost centre): refused, nothing written.
+    e->tlacitkoZapsat()->click();
+    EXPECT_EQ(zpravy, (QStringList{QStringLiteral("Zapsat provedené změny?"),
+                                   QStringLiteral("Partie již existuje! Na středisku 20")}));
+    EXPECT_TRUE(e->tlacitkoZapsat()->isEnabled());
+    EXPECT_EQ(db.pocet(QStringLiteral("smesi")), 0);
+
+    zpravy.clear();
+    partie->setText(QStringLiteral("260080001"));
+    ASSERT_TRUE(e->kontrolaPole(partie));
+    e->potvrzena()->setChecked(true);
+    e->tlacitkoZapsat()->click();
+    EXPECT_EQ(zpravy, QStringList{QStringLiteral("Zapsat provedené změny?")});
+    EXPECT_FALSE(okno.editorOtevren());
+    const QString cislo = QStringLiteral("2026100001");
+    EXPECT_EQ(okno.seznam()->vybranyDoklad(), cislo);
+
+    EXPECT_EQ(db.pocet(QStringLiteral("smesi"),
+                       QStringLiteral("cislodokla = '%1' and rokd = '2026'").arg(cislo)),
+              3);
+    EXPECT_EQ(db.hodnota(QStringLiteral(
+                  "select concat(partiecela, '|', round(mnozstvi, 2), '|', round(nc, 2), '|', "
+                  "round(pr, 2), '|', popis, '|', potvrzena) from smesi where smes = 1")),
+              QStringLiteral("26-0126-00800-01|200.00|11.00|100.00|Směs pro O'Neil \\ ÚKZÚZ|1"));
+    EXPECT_EQ(db.hodnota(QStringLiteral(
+                  "select group_concat(concat(round(zustatek, 2), '/', round(smesi, 2)) order by "
+                  "partiecela) from skarta where stredisko = '10'")),
+              QStringLiteral("400.00/100.00,400.00/100.00,200.00/0.00"));
+    EXPECT_EQ(db.hodnota(QStringLiteral(
+                  "select concat(ulc, '|', datumrozho, '|', vzdatum, '|', vlast_vyro, '|', "
+                  "round(nc, 2), '|', ppohyb) from skarta where partiecela = '26-0126-00800-01'")),
+              QStringLiteral("mp2026100001-0126|2026-11-20|2026-11-20| |11.00|2026-11-20"));
+    EXPECT_EQ(db.pocet(QStringLiteral("historied"),
+                       QStringLiteral("cislodokla = '%1' and doklad = 'SM'").arg(cislo)),
+              1);
+    EXPECT_EQ(db.pocet(QStringLiteral("cisdokl")), 1);
+}
+
+TEST(ZapisPalet, OtevreniObaluPriZaporemZbytku) {
+    TestDb db;
+    data(db);
+    ASSERT_TRUE(db.spojeni().proved(
+        QStringLiteral("insert into sklpalety (cislo, partiecela, lomeni, stredisko, pocet, "
+                       "vahao1, mj, celkem, zbytek, zustatek) values "
+                       "(77, '26-0126-00900-01', 0, '20', 4, 25, 'kg', 100, 5, 105)")));
+    const QString dat = TestTmpDir();
+    PracovniTabulky t(dat);
+    ASSERT_TRUE(t.udelejDBF(db.spojeni())) << t.chyba().toStdString();
+    ASSERT_TRUE(t.novyDoklad(true, QStringLiteral("20")));
+    TabulkaDbf& h = t.hlavicka();
+    h.nastavText(QStringLiteral("PARTIECELA"), QStringLiteral("26-0126-00801-01"));
+    h.nastavText(QStringLiteral("PARTIE"), QStringLiteral("260080101"));
+    h.nastavDatum(QStringLiteral("DATUM"), QDate(2026, 11, 21));
+    h.nastavCislo(QStringLiteral("MNOZSTVI"), Desetinne::zCeleho(40));
+    h.nastavCislo(QStringLiteral("NC"), Desetinne::zCeleho(5));
+    ASSERT_TRUE(h.uloz());
+    TabulkaDbf& r = t.radky();
+    ASSERT_TRUE(r.pridej());
+    r.nastavText(QStringLiteral("PARTIE"), QStringLiteral("260090001"));
+    r.nastavText(QStringLiteral("PARTIECELA"), QStringLiteral("26-0126-00900-01"));
+    r.nastavCislo(QStringLiteral("MNOZSTVI"), Desetinne::zCeleho(40));
+    ASSERT_TRUE(r.uloz());
+    // 40 kg of loose seed taken from a pallet holding 5 kg loose and packages of 25 kg.
+    TabulkaDbf& p = t.palety();
+    ASSERT_TRUE(p.pridej());
+    p.nastavCele(QStringLiteral("CISLO"), 77);
+    p.nastavText(QStringLiteral("PARTIECELA"), QStringLiteral("26-0126-00900-01"));
+    p.nastavText(QStringLiteral("STREDISKO"), QStringLiteral("20"));
+    p.nastavCele(QStringLiteral("POCET"), 0);
+    p.nastavCislo(QStringLiteral("VAHAO1"), Desetinne::zCeleho(25));
+    p.nastavCislo(QStringLiteral("ZBYTEK"), Desetinne::zCeleho(40));
+    p.nastavCislo(QStringLiteral("ZUSTATEK"), Desetinne::zCeleho(40));
+    ASSERT_TRUE(p.uloz());
+    VstupZapisu v;
+    v.CisloPC = QStringLiteral("05");
+    v.stredisko = QStringLiteral("20");
+    v.PaletyStrediska = true;
+    v.SM_JAKNC = 1; // and "Potvrzená SM" not ticked
+    v.UcetniRok = QStringLiteral("1");
+    v.ted = QDateTime::currentDateTime();
+    Relace rel;
+    ASSERT_TRUE(rel.spojeni().pripoj(db.parametry()));
+    rel.skript().pridej(SkriptNovehoDokladu(v, t));
+    VysledekSkriptu vs = rel.ProvedSkript();
+    ASSERT_TRUE(vs.ok) << vs.chyba.toStdString() << " #" << vs.chybnyPrikaz;
+    EXPECT_EQ(db.hodnota(QStringLiteral(
+                  "select concat(pocet, '/', round(celkem, 2), '/', round(zbytek, 2), '/', "
+                  "round(zustatek, 2)) from sklpalety where cislo = 77")),
+              QStringLiteral("2/50.00/15.00/65.00"));
+    EXPECT_EQ(db.pocet(QStringLiteral("smesipa"), QStringLiteral("cislo = 77 and zbytek = 40")), 1);
+    // An unconfirmed mixture (SM_JAKNC 1 without the tick) is written with NC 0.
+    EXPECT_EQ(db.hodnota(QStringLiteral(
+                  "select concat(round(nc, 2), '|', potvrzena) from smesi where smes = 1")),
+              QStringLiteral("0.00|0"));
+}
