@@ -173,13 +173,13 @@ void TfTsmesi::vytvorRozvrzeni() {
                   QStringLiteral("Partie")));
     t.pridej(Text(QStringLiteral("QRLabelNomenklatura"), {166, yz, 90, 14}, P(8), Qt::AlignLeft,
                   QStringLiteral("Nomenklatura")));
-    t.pridej(Text(QStringLiteral("QRLabelNazev"), {258, yz, 150, 14}, P(8), Qt::AlignLeft,
+    t.pridej(Text(QStringLiteral("QRLabelNazev"), {268, yz, 134, 14}, P(8), Qt::AlignLeft,
                   QStringLiteral("Název")));
-    t.pridej(Text(QStringLiteral("QRLabelMnozstvi"), {398, yz, 90, 14}, P(8), Qt::AlignRight,
+    t.pridej(Text(QStringLiteral("QRLabelMnozstvi"), {404, yz, 80, 14}, P(8), Qt::AlignRight,
                   QStringLiteral("Množství")));
-    t.pridej(Text(QStringLiteral("QRLabelProcent"), {516, yz, 70, 14}, P(8), Qt::AlignRight,
+    t.pridej(Text(QStringLiteral("QRLabelProcent"), {512, yz, 70, 14}, P(8), Qt::AlignRight,
                   QStringLiteral("%")));
-    t.pridej(Text(QStringLiteral("QRLabelCena"), {590, yz, W - 590, 14}, P(8), Qt::AlignRight,
+    t.pridej(Text(QStringLiteral("QRLabelCena"), {588, yz, W - 588, 14}, P(8), Qt::AlignRight,
                   QStringLiteral("Nákupní cena")));
     t.pridej(Cara(QStringLiteral("QRShapeCaraZahlavi"), {0, 130}, {W, 130}));
     t.predTiskem = [this](Pasmo& b) { return titulPredTiskem(b); };
@@ -191,14 +191,14 @@ void TfTsmesi::vytvorRozvrzeni() {
     d.pridej(Text(QStringLiteral("QRDBTextPartie"), {14, 3, 122, 15}, P(9, true)));
     d.pridej(Text(QStringLiteral("QRExprLomeni"), {134, 3, 30, 15}, P(9, true)));
     d.pridej(Text(QStringLiteral("QRDBTextNomenkla"), {166, 3, 90, 15}, P(9)));
-    d.pridej(Text(QStringLiteral("QRLabelNazev1"), {258, 3, 138, 15}, P(9)));
-    d.pridej(Text(QStringLiteral("QRDBTextMnozstvi"), {398, 3, 90, 15}, P(9), Qt::AlignRight));
-    d.pridej(Text(QStringLiteral("QRDBTextMj"), {492, 3, 24, 15}, P(9)));
-    d.pridej(Text(QStringLiteral("QRDBTextPr"), {516, 3, 70, 15}, P(9), Qt::AlignRight));
-    d.pridej(Text(QStringLiteral("QRDBTextNc"), {590, 3, W - 590, 15}, P(9), Qt::AlignRight));
+    d.pridej(Text(QStringLiteral("QRLabelNazev1"), {268, 3, 134, 15}, P(9)));
+    d.pridej(Text(QStringLiteral("QRDBTextMnozstvi"), {404, 3, 80, 15}, P(9), Qt::AlignRight));
+    d.pridej(Text(QStringLiteral("QRDBTextMj"), {488, 3, 24, 15}, P(9)));
+    d.pridej(Text(QStringLiteral("QRDBTextPr"), {512, 3, 70, 15}, P(9), Qt::AlignRight));
+    d.pridej(Text(QStringLiteral("QRDBTextNc"), {588, 3, W - 588, 15}, P(9), Qt::AlignRight));
     d.pridej(Text(QStringLiteral("QRDBTextPopis"), {14, 19, 242, 15}, P(9)));
-    d.pridej(Text(QStringLiteral("QRLabelNazev2"), {258, 19, 230, 15}, P(9)));
-    d.pridej(Text(QStringLiteral("QRLabelHodnota"), {590, 20, W - 590, 14}, P(8), Qt::AlignRight));
+    d.pridej(Text(QStringLiteral("QRLabelNazev2"), {268, 19, 216, 15}, P(9)));
+    d.pridej(Text(QStringLiteral("QRLabelHodnota"), {588, 20, W - 588, 14}, P(8), Qt::AlignRight));
     d.pridej(Text(QStringLiteral("QRLabelULC"), {14, 35, 250, 13},
                   P(8, false, false, QStringLiteral("Arial"))));
     d.pridej(Memo(QStringLiteral("QRMemoPalety"), {14, 48, W - 14, 36}, P(8, false, true),
