@@ -9,8 +9,10 @@
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QHostInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QSysInfo>
+#include <QThread>
 
 #ifndef SMESI_ADRESAR_HOST
 #define SMESI_ADRESAR_HOST ""
@@ -156,8 +158,21 @@ VysledekSkriptu Relace::ProvedSkript() {
     VysledekSkriptu v;
     const QStringList prikazy = m_skript.prikazy();
     int chybny = -1;
-    if (m_spojeni.provedVice(prikazy, &chybny)) {
-        return v;
+    // Two workstations posting over the same cards may deadlock, or one may wait too long
+    // for the other's locks. The server has then undone the transaction (or the statement,
+    // which the ROLLBACK completes), so the whole script is simply run again; only a
+    // failure that persists takes the failure path.
+    for (int pokus = 1;; ++pokus) {
+        if (m_spojeni.provedVice(prikazy, &chybny))
+            return v;
+        const unsigned kod = m_spojeni.kodChyby();
+        if ((kod != 1213 && kod != 1205) || pokus >= pokusuPriZablokovani ||
+            !m_spojeni.jePripojeno())
+            break;
+        ++v.opakovani;
+        m_spojeni.proved(QStringLiteral("ROLLBACK;"));
+        QThread::msleep(
+            static_cast<unsigned long>(QRandomGenerator::global()->bounded(50, 250) * pokus));
     }
     v.ok = false;
     v.chybnyPrikaz = chybny;

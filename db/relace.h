@@ -33,6 +33,7 @@ struct VysledekSkriptu {
     bool ok = true;
     int chybnyPrikaz = -1;
     QString chyba;
+    int opakovani = 0; // runs repeated after a deadlock or a lock-wait time-out
 };
 
 class Relace {
@@ -59,15 +60,19 @@ public:
     QString AuditStartu(const QString& cisloPC, const QString& stredisko,
                         const QString& modul) const;
 
-    // Runs the script of the executor once. On failure: ROLLBACK on the same connection,
-    // one block appended to "sme.err" (working directory), disconnect. The caller shows
-    // the message and ends the program.
+    // Runs the script of the executor (again after a deadlock or lock-wait time-out, a
+    // bounded number of times). On failure: ROLLBACK on the same connection, one block
+    // appended to "sme.err" (working directory), disconnect. The caller shows the message
+    // and ends the program.
     VysledekSkriptu ProvedSkript();
 
     // Fixed identity of the workstation for the audit rows (tests set them).
     QString uzivatelPocitace;
     QString jmenoPocitace;
     QString souborChyb = QStringLiteral("sme.err");
+    // How often a script is run in all when the server reports a deadlock (1213) or a
+    // lock-wait time-out (1205).
+    int pokusuPriZablokovani = 4;
 
 private:
     Spojeni m_spojeni;

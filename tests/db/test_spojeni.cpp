@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <chrono>
+#include <thread>
 
 namespace {
 // A table of our own next to the suite's, so the text tests see exactly what was stored.
@@ -159,6 +161,39 @@ TEST_F(SkriptTest, ChybaPatehoPrikazuVraciVseAZapiseSmeErr) {
     EXPECT_EQ(text.count(QStringLiteral("radek 4")), 2);
 }
 
+TEST_F(SkriptTest, ZablokovaniSeOpakujeBezUkonceni) {
+    TestDb db;
+    ASSERT_TRUE(db.spojeni().proved(
+        QStringLiteral("insert into skarta (partiecela, lomeni, stredisko, zustatek) "
+                       "values ('26-0126-00123-01', 0, '20', 100)")));
+    // Another workstation holds the card while our posting runs; it lets go after a while.
+    Spojeni jiny;
+    ASSERT_TRUE(jiny.pripoj(db.parametry()));
+    ASSERT_TRUE(jiny.proved(QStringLiteral("BEGIN")));
+    ASSERT_TRUE(jiny.proved(QStringLiteral("update skarta set zustatek = zustatek - 1")));
+    std::thread uvolni([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        jiny.proved(QStringLiteral("COMMIT"));
+    });
+    Relace r;
+    ASSERT_TRUE(r.spojeni().pripoj(db.parametry()));
+    ASSERT_TRUE(r.spojeni().proved(QStringLiteral("set session innodb_lock_wait_timeout = 1")));
+    r.skript().pridej({QStringLiteral("BEGIN;"),
+                       QStringLiteral("insert into smesi (cislodokla) values ('2620000001');"),
+                       QStringLiteral("update skarta set zustatek = zustatek - 10;"),
+                       QStringLiteral("COMMIT;")});
+    const VysledekSkriptu v = r.ProvedSkript();
+    uvolni.join();
+    ASSERT_TRUE(v.ok) << v.chyba.toStdString();
+    EXPECT_GE(v.opakovani, 1);
+    EXPECT_TRUE(r.spojeni().jePripojeno());
+    EXPECT_FALSE(QFile::exists(QStringLiteral("sme.err")));
+    EXPECT_EQ(db.hodnota(QStringLiteral("select round(zustatek) from skarta")),
+              QStringLiteral("89"));
+    EXPECT_EQ(db.pocet(QStringLiteral("smesi")),
+              1); // the insert of the first, undone run is not doubled
+}
+
 TEST_F(SkriptTest, KomentarNaKonciPrikazuNespojiDalsi) {
     TestDb db;
     Relace r;
@@ -214,6 +249,7 @@ TEST_F(SkriptTest, PromenneACallVJednomPrujezdu) {
     // Ordinary statements after a script run one at a time again: a second statement in
     // one call is refused by the server.
     EXPECT_FALSE(s.proved(QStringLiteral("select 1; select 2")));
-    EXPECT_EQ(udalosti.mid(7, 1), QStringList{QStringLiteral("Other:SET OPTION MULTI_STATEMENTS OFF")});
+    EXPECT_EQ(udalosti.mid(7, 1),
+              QStringList{QStringLiteral("Other:SET OPTION MULTI_STATEMENTS OFF")});
     EXPECT_TRUE(s.proved(QStringLiteral("select 1")));
 }
