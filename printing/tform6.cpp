@@ -283,6 +283,7 @@ void TForm6::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (e->spontaneous())
         return;
+    m_zavira = false;
     m_ulozene.obnov();
     QFile::remove(m_stav.adresarProgramu + QStringLiteral("data/dok.pdf"));
     m_email->clear();
