@@ -37,7 +37,7 @@ bool SpustModul(const QString& program) {
 void NaplnMenuModuly(QMenu* menu, const std::function<void()>& ukonci) {
     for (const Modul& m : Moduly()) {
         QAction* a = menu->addAction(m.popisek);
-        a->setData(m.program);
+        a->setProperty("program", m.program);
         const QString program = m.program;
         QObject::connect(a, &QAction::triggered, menu, [program, ukonci] {
             // A module that cannot be started is not reported; this program ends anyway.
@@ -50,7 +50,7 @@ void NaplnMenuModuly(QMenu* menu, const std::function<void()>& ukonci) {
 
 void PovolModuly(QMenu* menu) {
     for (QAction* a : menu->actions())
-        if (const QString program = a->data().toString(); !program.isEmpty())
+        if (const QString program = a->property("program").toString(); !program.isEmpty())
             a->setEnabled(ModulExistuje(program));
 }
 

@@ -21,7 +21,8 @@ bool ModulExistuje(const QString& program);
 // this program either way.
 bool SpustModul(const QString& program);
 
-// Fills the menu "Moduly": one item per module (the program name is the action's data).
+// Fills the menu "Moduly": one item per module (the program name is the action's property
+// "program").
 // A chosen item starts its module and then calls ukonci, which closes the main window.
 void NaplnMenuModuly(QMenu* menu, const std::function<void()>& ukonci);
 // Enables each item of a menu filled above only when its program exists.

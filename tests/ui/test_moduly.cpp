@@ -117,7 +117,7 @@ TEST_F(Moduly, MenuPovoluJenExistujiciASpusteniUkonciProgram) {
     QStringList povolene;
     for (QAction* a : menu.actions())
         if (a->isEnabled())
-            povolene << a->data().toString();
+            povolene << a->property("program").toString();
     EXPECT_EQ(povolene, (QStringList{QStringLiteral("grem.exe"), QStringLiteral("hurn.exe")}));
 
     menu.actions().at(8)->trigger(); // "KA - Kalkulace"
