@@ -12,6 +12,7 @@
 #include "tfmozno.h"
 #include "tfstrediska.h"
 #include "tfstredisko.h"
+#include "tsmesi.h"
 #include "ulozeni.h"
 #include "uvod.h"
 #include "verze.h"
@@ -68,6 +69,7 @@ TForm1::TForm1(VolbyStartu volby, QWidget* rodic)
     setWindowTitle(QStringLiteral("Kavlin05 - směsi"));
     resize(1180, 760);
     m_stav.adresarProgramu = m_adr;
+    m_bezTiskuPoZapisu = m_volby.bezTiskuPoZapisu;
     m_stav.pozadavekKonce = [this] { QTimer::singleShot(0, this, &TForm1::UkonciProgram); };
     vytvorOkno();
     vytvorMenu();
@@ -98,6 +100,12 @@ void TForm1::vytvorOkno() {
     // The document editor; collapsed until a document is opened.
     m_editor = new EditorDokladu(m_stav, m_rozdelovac);
     connect(m_editor, &EditorDokladu::zavreno, this, &TForm1::zavriEditor);
+    connect(m_editor, &EditorDokladu::zapsano, this, [this](const QString& cislo) {
+        povolPolozkySeznamu(true);
+        if (!m_bezTiskuPoZapisu)
+            TiskSM(m_stav, cislo, this);
+        NavratDoSeznamu(cislo);
+    });
     m_rozdelovac->addWidget(m_seznam);
     m_rozdelovac->addWidget(m_editor);
     m_rozdelovac->setStretchFactor(0, 1);
@@ -163,7 +171,13 @@ void TForm1::vytvorMenu() {
         &QAction::triggered, this, &TForm1::Novdoklad1Click);
     connect(pridej(hlavni, QStringLiteral("Opravit"), QKeySequence(QStringLiteral("Ctrl+O")), true),
             &QAction::triggered, this, &TForm1::suiDBGrid1DblClick);
-    pridej(hlavni, QStringLiteral("Tisk dokladu"), QKeySequence(QStringLiteral("Ctrl+T")));
+    connect(pridej(hlavni, QStringLiteral("Tisk dokladu"), QKeySequence(QStringLiteral("Ctrl+T")),
+                   true),
+            &QAction::triggered, this, [this] {
+                const QString cislo = m_seznam->vybranyDoklad();
+                if (!cislo.isEmpty())
+                    TiskSM(m_stav, cislo, this);
+            });
     pridej(hlavni, QStringLiteral("Tisk míchacího protokolu"),
            QKeySequence(QStringLiteral("Ctrl+M")));
     pridej(hlavni, QStringLiteral("Tisk rozpisu"), QKeySequence(QStringLiteral("Ctrl+R")));

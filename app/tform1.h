@@ -34,8 +34,9 @@ struct VolbyStartu {
     QString adresarProgramu; // empty: the executable's directory
     QString prvniArgument;   // "modul" when started by a sibling module
     AdresarovyServer adresar = AdresarovyServer::zeSestaveni();
-    QString servisniHeslo;    // the built-in password of the build
-    bool casovacUvodu = true; // the splash waits 5 s on a user's start
+    QString servisniHeslo;         // the built-in password of the build
+    bool casovacUvodu = true;      // the splash waits 5 s on a user's start
+    bool bezTiskuPoZapisu = false; // tests of posting skip the preview
 };
 
 class TForm1 : public QMainWindow {
@@ -110,4 +111,5 @@ private:
     bool m_potvrzovat = false; // "Potvrzená SM" may be changed (smesi.ini)
     bool m_konci = false;
     bool m_ukonceno = false;
+    bool m_bezTiskuPoZapisu = false;
 };

@@ -72,6 +72,8 @@ public:
 signals:
     // The editor closed; the main window returns to the list with this document selected.
     void zavreno(const QString& pamatovanyDoklad);
+    // A posting went through under this number; the editor is closed already.
+    void zapsano(const QString& cisloDokladu);
 
 private:
     // Component lines.

@@ -37,17 +37,17 @@ void EditorDokladu::suiButton15Click() {
         m_zapsat->setEnabled(true);
         return;
     }
-    if (RezimEditoru == QLatin1String("O")) {
-        // Reversing a posted document comes with corrections; this build posts new ones.
-        dotaz(QStringLiteral("Zápis opravy zaúčtovaného dokladu zatím není k dispozici."),
-              {QStringLiteral("OK")}, Ikona::Informace);
-        m_zapsat->setEnabled(StavZapisu < 9);
-        return;
-    }
     Spojeni& s = m_stav.relace.spojeni();
     const qint64 lomeni = h.cele(QStringLiteral("LOMENI"));
+    const bool oprava = RezimEditoru == QLatin1String("O");
+    if (oprava) {
+        m_stav.ZapisSled(303);
+        if (partiecela == PuvodniPartie && lomeni == PuvodniLomeni)
+            StavZapisu = 1; // the mixed lot keeps its identity
+    }
     Vysledek existuje;
-    if (!s.proved(SqlExistencePartie(partiecela, lomeni), &existuje)) {
+    // A kept lot has its card: that is what it keeps. A new or changed lot must have none.
+    if (StavZapisu != 1 && !s.proved(SqlExistencePartie(partiecela, lomeni), &existuje)) {
         dotaz(s.chyba(), {QStringLiteral("OK")}, Ikona::Stop);
         m_zapsat->setEnabled(true);
         return;
@@ -58,7 +58,7 @@ void EditorDokladu::suiButton15Click() {
         m_zapsat->setEnabled(true);
         return;
     }
-    m_stav.ZapisSled(305);
+    m_stav.ZapisSled(oprava ? 304 : 305);
     Vysledek kavlin;
     if (!s.proved(QStringLiteral("select UcetniRok,CislovaniD from kavlin"), &kavlin)) {
         dotaz(s.chyba(), {QStringLiteral("OK")}, Ikona::Stop);
@@ -81,15 +81,17 @@ void EditorDokladu::suiButton15Click() {
     v.UcetniRok = kavlin.text(0, QStringLiteral("UcetniRok"));
     v.CislovaniD = static_cast<int>(kavlin.cele(0, QStringLiteral("CislovaniD")));
     v.ted = Hodiny::ted();
-    m_stav.ZapisSled(321);
+    v.StavZapisu = StavZapisu;
+    m_stav.ZapisSled(oprava ? 311 : 321);
     m_stav.relace.skript().vymaz();
-    m_stav.relace.skript().pridej(SkriptNovehoDokladu(v, *m_tabulky));
+    m_stav.relace.skript().pridej(oprava ? Oprava(v, *m_tabulky)
+                                         : SkriptNovehoDokladu(v, *m_tabulky));
     const bool ok = ProvedSkriptSHlasenim(m_stav.relace, m_stav.pozadavekKonce);
     QApplication::processEvents();
     m_stav.relace.skript().vymaz();
     if (!ok)
         return; // rolled back, written to sme.err; the program ends
-    m_stav.ZapisSled(322);
+    m_stav.ZapisSled(oprava ? 312 : 322);
     m_stav.ZapisSled(306);
     Vysledek cislo;
     s.proved(QStringLiteral("select @CiDo as cisdok"), &cislo);
@@ -97,6 +99,7 @@ void EditorDokladu::suiButton15Click() {
     m_stav.ZapisSled(307);
     Zpet();
     m_stav.ZapisSled(308);
-    emit zavreno(cisdok);
+    // The main window prints the document and moves the list to it.
+    emit zapsano(cisdok);
     m_stav.ZapisSled(309);
 }

@@ -211,6 +211,49 @@ QStringList ZapisNovSkl(const VstupZapisu& v, PracovniTabulky& t) {
     TabulkaDbf& h = t.hlavicka();
     h.prvni();
     const ObalKarty& o = v.obalKarty;
+    const QDate datumDokladu = h.datum(QStringLiteral("DATUM"));
+    if (v.StavZapisu == 1) {
+        // The kept card: the correction already took the old quantity off.
+        const QString kde = QStringLiteral(" where partiecela = ") + q(h, "PARTIECELA");
+        const QString lo = QStringLiteral(" and lomeni = ") +
+                           SqlText(QString::number(h.cele(QStringLiteral("LOMENI"))));
+        QStringList s{QStringLiteral("UPDATE skarta SET "),
+                      QStringLiteral("ZUSTATEK=ZUSTATEK+") + plain(h, "MNOZSTVI") +
+                          QStringLiteral(","),
+                      QStringLiteral("VLAST_VYRO=") +
+                          (v.SM_vyrobky ? QStringLiteral("'A'") : QStringLiteral("' '")),
+                      kde,
+                      lo,
+                      QStringLiteral(" and stredisko = ") + q(h, "STREDISKO"),
+                      QStringLiteral(";")};
+        s << QStringLiteral("UPDATE skarta SET ")
+          << QStringLiteral("NC=") + plain(h, "NC") + QStringLiteral(",")
+          << QStringLiteral("PC=") + plain(h, "PC") + QStringLiteral(",");
+        for (const char* p :
+             {"NOMENKLA", "NAZEVOSIVA", "MJ", "DRUH", "ODRUDA", "STUPEN", "NAZ_DRU", "NAZ_ODRU"})
+            s << QString::fromLatin1(p) + QLatin1Char('=') + q(h, p) + QStringLiteral(",");
+        if (v.mpDoUlc)
+            s << QStringLiteral("ULC=concat(\"mp\",@CiDo,\"-\",") + SqlText(v.podnik) +
+                     QStringLiteral("),")
+              << QStringLiteral("DATUMROZHO=") + SqlDatum(datumDokladu) + QStringLiteral(",")
+              << QStringLiteral("VZDATUM=") + SqlDatum(datumDokladu) + QStringLiteral(",");
+        else
+            s << QStringLiteral("ULC=") + q(h, "ULC") + QStringLiteral(",")
+              << QStringLiteral("DATUMROZHO=") + SqlDatum(o.datumrozho) + QStringLiteral(",");
+        s << QStringLiteral("POCETO1=") + SqlText(QString::number(o.poceto1)) + QStringLiteral(",")
+          << QStringLiteral("VAHAO1=") + SqlCislo0(o.vahao1) + QStringLiteral(",")
+          << QStringLiteral("MNOMENKLA1=") + SqlText(o.mnomenkla1) + QStringLiteral(",")
+          << QStringLiteral("MO1=") + SqlText(o.mo1) + QStringLiteral(",")
+          << QStringLiteral("EK1=") + SqlText(o.ek1) + QStringLiteral(",")
+          << QStringLiteral("VAHAOBALU=") + SqlCislo0(o.vahaobalu) + QStringLiteral(",")
+          << QStringLiteral("PPOHYB=NOW(),ZALOZENA=NOW(),")
+          << QStringLiteral("POPIS=") + q(h, "POPIS") + QStringLiteral(",")
+          << QStringLiteral("NAVESKY=") + SqlText(o.navesky) + QStringLiteral(",")
+          << QStringLiteral("PREPNATUNY=1,") << QStringLiteral("vahacelko1=") + SqlCislo0(o.vahao1)
+          << kde << lo << QStringLiteral(";");
+        s << ZapisNaDoklady(t);
+        return s;
+    }
     QStringList s{QStringLiteral("insert into skarta "),
                   QStringLiteral("(PARTIE,STREDISKO,PODNIK,LOMENI,PARTIECELA,"),
                   QStringLiteral("NOMENKLA,NAZEVOSIVA,MJ,DRUH,ODRUDA,STUPEN,"),
@@ -242,6 +285,85 @@ QStringList ZapisNovSkl(const VstupZapisu& v, PracovniTabulky& t) {
     }
     s << SqlDatum(datum) + QStringLiteral(",") << SqlDatum(datum) + QStringLiteral(",")
       << SqlCislo0(o.vahao1) + QStringLiteral(")") << QStringLiteral(";");
+    return s;
+}
+
+QStringList ZapisNaDoklady(PracovniTabulky& t) {
+    TabulkaDbf& h = t.hlavicka();
+    h.prvni();
+    QStringList s;
+    for (const char* tabulka : {"pvrad", "dlrad", "vnrad", "vp", "pv9", "smesi", "krsmesi"}) {
+        s << QStringLiteral("UPDATE ") + QString::fromLatin1(tabulka) + QStringLiteral(" SET ");
+        for (const char* p :
+             {"nomenkla", "nazevosiva", "mj", "druh", "odruda", "stupen", "naz_dru", "naz_odru"})
+            s << QString::fromLatin1(p) + QStringLiteral(" = ") +
+                     SqlText(h.text(QString::fromLatin1(p).toUpper())) + QStringLiteral(",");
+        s << QStringLiteral("nc = ") + plain(h, "NC")
+          << QStringLiteral(" where partiecela = ") + q(h, "PARTIECELA")
+          << QStringLiteral(" and lomeni = ") +
+                 SqlText(QString::number(h.cele(QStringLiteral("LOMENI"))))
+          << QStringLiteral(";");
+    }
+    return s;
+}
+
+QStringList Oprava(const VstupZapisu& v, PracovniTabulky& t) {
+    TabulkaDbf& h = t.hlavicka();
+    h.prvni();
+    QStringList s{QStringLiteral("BEGIN;"),
+                  QStringLiteral("SET @CiDo = ") + q(h, "CISLODOKLA"),
+                  QStringLiteral(";"),
+                  QStringLiteral("SET @RokDo = ") + q(h, "ROKD") + QStringLiteral(";"),
+                  QStringLiteral("delete from smesi where cislodokla = @CiDo"),
+                  QStringLiteral(";"),
+                  QStringLiteral("delete from smesiobal where cislodokla = @CiDo"),
+                  QStringLiteral(";")};
+    if (v.PaletyStrediska) {
+        s << QStringLiteral("delete from smesipa where cislodokla = @CiDo") << QStringLiteral(";");
+        TabulkaDbf& p = t.puvodniPalety();
+        for (bool ok = p.prvni(); ok && !p.jeKonec(); ok = p.dalsi()) {
+            const QString cislo = QString::number(p.cele(QStringLiteral("CISLO")));
+            const QString strP = q(p, "STREDISKO");
+            s << QStringLiteral("update sklpalety ")
+              << QStringLiteral(" set pocet=pocet + ") +
+                     QString::number(p.cele(QStringLiteral("POCET")))
+              << QStringLiteral(" ,celkem=celkem + ") + plain(p, "CELKEM")
+              << QStringLiteral(" ,zbytek=zbytek + ") + plain(p, "ZBYTEK")
+              << QStringLiteral(" ,zustatek=zustatek + ") + plain(p, "ZUSTATEK")
+              << QStringLiteral(" where cislo=") + cislo << QStringLiteral(" and stredisko=") + strP
+              << QStringLiteral(";");
+            s << QStringLiteral("select @pocetpal:=TRUNCATE(abs(zbytek)/vahao1,0) from sklpalety")
+              << QStringLiteral(" where cislo=") + cislo << QStringLiteral(" and stredisko=") + strP
+              << QStringLiteral(";");
+            s << QStringLiteral("update sklpalety SET pocet=pocet+IF(@pocetpal is "
+                                "NULL,0,@pocetpal), celkem=pocet*vahao1, "
+                                "zbytek=zbytek-IF(@pocetpal is NULL,0,@pocetpal*vahao1)")
+              << QStringLiteral(" where cislo=") + cislo << QStringLiteral(" and stredisko=") + strP
+              << QStringLiteral(";");
+        }
+    }
+    TabulkaDbf& o = t.puvodniRadky();
+    for (bool ok = o.prvni(); ok && !o.jeKonec(); ok = o.dalsi()) {
+        const QString podminky = QStringLiteral(" where partiecela = ") + q(o, "PARTIECELA") +
+                                 QLatin1Char('\n') + QStringLiteral(" and lomeni = ") +
+                                 SqlText(QString::number(o.cele(QStringLiteral("LOMENI")))) +
+                                 QLatin1Char('\n') + QStringLiteral(" and stredisko = ") +
+                                 q(o, "STREDISKO");
+        if (o.text(QStringLiteral("SMES")).trimmed() != QLatin1String("1")) {
+            s << QStringLiteral("update skarta")
+              << QStringLiteral(" set zustatek = zustatek + ") + n0(o, "MNOZSTVI") +
+                     QStringLiteral(", smesi = smesi - ") + n0(o, "MNOZSTVI")
+              << podminky << QStringLiteral(";");
+        } else if (v.StavZapisu == 1) {
+            s << QStringLiteral("update skarta")
+              << QStringLiteral(" set zustatek = zustatek - ") + plain(o, "MNOZSTVI") << podminky
+              << QStringLiteral(";");
+        } else {
+            s << QStringLiteral("delete from skarta") << podminky << QStringLiteral(";");
+        }
+    }
+    s << ZapisSM(v, t);
+    s << QStringLiteral("COMMIT;");
     return s;
 }
 

@@ -13,6 +13,7 @@
 class PracovniTabulky;
 
 struct VstupZapisu {
+    int StavZapisu = 0; // 1: a correction that keeps the mixed lot
     QString CisloPC;
     QString stredisko;
     QString podnik; // the enterprise code of the settings (generated ULČ)
@@ -40,6 +41,11 @@ QStringList Novy(const QString& rok, const QString& stredisko, int CislovaniD,
 QStringList ZapisSM(const VstupZapisu& v, PracovniTabulky& t);
 // The mixed lot's new stock card.
 QStringList ZapisNovSkl(const VstupZapisu& v, PracovniTabulky& t);
+// The lot's new data written into every later document of the suite (a kept lot).
+QStringList ZapisNaDoklady(PracovniTabulky& t);
+// The correction: the posted document reversed from the untouched copies, then written
+// again under its number and year; "BEGIN;" … "COMMIT;".
+QStringList Oprava(const VstupZapisu& v, PracovniTabulky& t);
 // The whole script of a new document, "BEGIN;" … "COMMIT;".
 QStringList SkriptNovehoDokladu(const VstupZapisu& v, PracovniTabulky& t);
 // Whether the lot has a stock card at any cost centre.

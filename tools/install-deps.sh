@@ -11,7 +11,7 @@ packages=(
     pdftk-java poppler-utils qpdf
     python3 python3-dbfread python3-pyftpdlib
     xvfb xauth xdg-utils imagemagick
-    fonts-dejavu-core fonts-liberation2
+    fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -130,6 +130,7 @@ TEST_F(Zapis, NovaSmesOdZapsaniPoSeznam) {
     vs.adresarProgramu = prog;
     vs.prvniArgument = QStringLiteral("modul");
     vs.casovacUvodu = false;
+    vs.bezTiskuPoZapisu = true;
     TForm1 okno(vs);
     okno.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return okno.fazeZobrazeniHotova(); }, 10000));
