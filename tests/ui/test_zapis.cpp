@@ -254,3 +254,126 @@ TEST(ZapisPalet, OtevreniObaluPriZaporemZbytku) {
                   "select concat(round(nc, 2), '|', potvrzena) from smesi where smes = 1")),
               QStringLiteral("0.00|0"));
 }
+
+namespace {
+// A posted mixture of 1000 kg from two lots; 300 kg of the mixed lot went out on a
+// delivery note since.
+void posledniDoklad(TestDb& db) {
+    for (const QString& sql :
+         {QStringLiteral("insert into smesi (cislodokla, rokd, stredisko, partie, podnik, lomeni, "
+                         "partiecela, nazevosiva, "
+                         "odruda, mnozstvi, mj, pr, nc, datum, smes, slonaukzuz) values "
+                         "('2610000001', '2026', '10', '260050001', '0126', 0, '26-0126-00500-01', "
+                         "'Směs', '11111', "
+                         "1000, 'kg', 100, 10, '2026-10-04', 1, '2026-10-05 08:09:10'),"
+                         "('2610000001', '2026', '10', '260010101', '0126', 0, '26-0126-00101-01', "
+                         "'A', '', 600, 'kg', "
+                         "60, 10, '2026-10-04', 0, '2026-10-05 08:09:10'),"
+                         "('2610000001', '2026', '10', '260010201', '0126', 0, '26-0126-00102-01', "
+                         "'B', '', 400, 'kg', "
+                         "40, 10, '2026-10-04', 0, '2026-10-05 08:09:10')"),
+          QStringLiteral(
+              "insert into skarta (partiecela, lomeni, stredisko, zustatek, smesi) values "
+              "('26-0126-00101-01', 0, '10', 400, 600), ('26-0126-00102-01', 0, '10', 100, 400),"
+              "('26-0126-00500-01', 0, '10', 700, 0)"),
+          QStringLiteral(
+              "insert into dlrad (cislodokla, partiecela, lomeni, hmotnostvn, odruda) values "
+              "('2610000009', '26-0126-00500-01', 0, 300, '11111')")})
+        ASSERT_TRUE(db.spojeni().proved(sql)) << db.spojeni().chyba().toStdString();
+}
+
+bool nastavRadek(TabulkaDbf& t, const QString& partiecela, int mnozstvi) {
+    for (bool ok = t.prvni(); ok && !t.jeKonec(); ok = t.dalsi())
+        if (t.text(QStringLiteral("PARTIECELA")) == partiecela) {
+            t.uprav();
+            t.nastavCislo(QStringLiteral("MNOZSTVI"), Desetinne::zCeleho(mnozstvi));
+            return t.uloz();
+        }
+    return false;
+}
+
+QString karty(TestDb& db) {
+    return db.hodnota(QStringLiteral(
+        "select group_concat(concat(partiecela, '=', round(zustatek), '/', round(smesi)) "
+        "order by partiecela separator ' ') from skarta"));
+}
+} // namespace
+
+TEST(Oprava, PonechanaPartieAZmenaSlozeni) {
+    TestDb db;
+    posledniDoklad(db);
+    PracovniTabulky t(TestTmpDir());
+    ASSERT_TRUE(t.udelejDBF(db.spojeni()));
+    ASSERT_TRUE(t.otevriDoklad(db.spojeni(), QStringLiteral("2610000001"), false))
+        << t.chyba().toStdString();
+    // 600 -> 700 kg of the first lot, the second lot's line removed and 400 of a third… kept
+    // simple:
+    ASSERT_TRUE(nastavRadek(t.radky(), QStringLiteral("26-0126-00101-01"), 700));
+    TabulkaDbf& h = t.hlavicka();
+    h.prvni();
+    h.uprav();
+    h.nastavCislo(QStringLiteral("MNOZSTVI"), Desetinne::zCeleho(1100));
+    h.nastavText(QStringLiteral("ODRUDA"), QStringLiteral("22222"));
+    ASSERT_TRUE(h.uloz());
+    VstupZapisu v;
+    v.CisloPC = QStringLiteral("05");
+    v.stredisko = QStringLiteral("10");
+    v.StavZapisu = 1;
+    v.OdeslanoUKZUZ = QDateTime(QDate(2026, 10, 5), QTime(8, 9, 10));
+    v.ted = QDateTime::currentDateTime();
+    Relace r;
+    ASSERT_TRUE(r.spojeni().pripoj(db.parametry()));
+    r.skript().pridej(Oprava(v, t));
+    const VysledekSkriptu vs = r.ProvedSkript();
+    ASSERT_TRUE(vs.ok) << vs.chyba.toStdString() << " #" << vs.chybnyPrikaz;
+    // The first lot gives 600 back and loses 700; the kept card 700 - 1000 + 1100.
+    EXPECT_EQ(
+        karty(db),
+        QStringLiteral("26-0126-00101-01=300/700 26-0126-00102-01=100/400 26-0126-00500-01=800/0"));
+    EXPECT_EQ(db.pocet(QStringLiteral("smesi"),
+                       QStringLiteral("cislodokla = '2610000001' and rokd = '2026'")),
+              3);
+    EXPECT_EQ(db.hodnota(QStringLiteral("select slonaukzuz from smesi where smes = 1")),
+              QStringLiteral("2026-10-05 08:09:10"));
+    EXPECT_EQ(db.hodnota(QStringLiteral("select odruda from dlrad")),
+              QStringLiteral("22222")); // propagated
+    EXPECT_EQ(db.hodnota(QStringLiteral(
+                  "select prepnatuny from skarta where partiecela = '26-0126-00500-01'")),
+              QStringLiteral("1.0000"));
+}
+
+TEST(Oprava, ZmenenaPartieAOdebranyRadek) {
+    TestDb db;
+    posledniDoklad(db);
+    ASSERT_TRUE(db.spojeni().proved(QStringLiteral("delete from dlrad")));
+    ASSERT_TRUE(db.spojeni().proved(
+        QStringLiteral("update skarta set zustatek = 1000 where partiecela = '26-0126-00500-01'")));
+    PracovniTabulky t(TestTmpDir());
+    ASSERT_TRUE(t.udelejDBF(db.spojeni()));
+    ASSERT_TRUE(t.otevriDoklad(db.spojeni(), QStringLiteral("2610000001"), false));
+    TabulkaDbf& r = t.radky();
+    for (bool ok = r.prvni(); ok && !r.jeKonec(); ok = r.dalsi())
+        if (r.text(QStringLiteral("PARTIECELA")) == QLatin1String("26-0126-00102-01")) {
+            ASSERT_TRUE(r.smaz());
+            break;
+        }
+    TabulkaDbf& h = t.hlavicka();
+    h.prvni();
+    h.uprav();
+    h.nastavText(QStringLiteral("PARTIECELA"), QStringLiteral("26-0126-00600-01"));
+    h.nastavCislo(QStringLiteral("MNOZSTVI"), Desetinne::zCeleho(600));
+    ASSERT_TRUE(h.uloz());
+    VstupZapisu v;
+    v.CisloPC = QStringLiteral("05");
+    v.stredisko = QStringLiteral("10");
+    v.ted = QDateTime::currentDateTime();
+    Relace rel;
+    ASSERT_TRUE(rel.spojeni().pripoj(db.parametry()));
+    rel.skript().pridej(Oprava(v, t));
+    ASSERT_TRUE(rel.ProvedSkript().ok);
+    // The removed line's 400 come back; the old mixed lot's card goes, the new one comes.
+    EXPECT_EQ(
+        karty(db),
+        QStringLiteral("26-0126-00101-01=400/600 26-0126-00102-01=500/0 26-0126-00600-01=600/0"));
+    EXPECT_EQ(db.pocet(QStringLiteral("smesi"), QStringLiteral("cislodokla = '2610000001'")), 2);
+}
