@@ -26,8 +26,25 @@ QByteArray bezKoncovychMezer(QByteArray b) {
     return b;
 }
 QString textChyby(int kod) {
-    return QString::fromLocal8Bit(std::strerror(kod));
+    // The usual causes in the user's language; the rest as the system words them.
+    switch (kod) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("přístup odepřen");
+    case EROFS:
+        return QStringLiteral("soubor je jen pro čtení");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("na disku není místo");
+    case ENOENT:
+        return QStringLiteral("soubor nebo adresář neexistuje");
+    case EISDIR:
+        return QStringLiteral("je to adresář");
+    default:
+        return QString::fromLocal8Bit(std::strerror(kod));
+    }
 }
+
 bool ctiPresne(int fd, qint64 pozice, char* kam, qint64 kolik) {
     while (kolik > 0) {
         ssize_t n = ::pread(fd, kam, static_cast<size_t>(kolik), static_cast<off_t>(pozice));

@@ -232,11 +232,24 @@ bool TabulkaDbf::uloz() {
         // never finds a count larger than the file.
         QByteArray s = zaznam + KonecSouboru;
         qint64 kam = m_delkaHlavicky + static_cast<qint64>(m_pocet) * m_delkaZaznamu;
-        if (!zapisPresne(m_fd, kam, s.constData(), s.size()))
-            return chybaZapisu(m_cesta);
+        // A write that fails half-way (a full disk) leaves the file as it was before: the
+        // end marker goes back behind the last counted record.
+        auto vratKonec = [&] {
+            char eof = KonecSouboru;
+            zapisPresne(m_fd, kam, &eof, 1);
+            if (::ftruncate(m_fd, kam + 1) != 0) {
+                // Nothing more to undo; the count still tells the truth.
+            }
+        };
+        if (!zapisPresne(m_fd, kam, s.constData(), s.size())) {
+            chybaZapisu(m_cesta);
+            vratKonec();
+            return false;
+        }
         ++m_pocet;
         if (!zapisHlavicku()) {
             --m_pocet;
+            vratKonec();
             return false;
         }
         ++m_aktivnich;

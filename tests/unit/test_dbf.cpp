@@ -16,7 +16,9 @@
 #include <QProcess>
 #include <QtEndian>
 
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
 
 namespace {
 
@@ -526,6 +528,34 @@ TEST(DbfZaznamy, PridaniNeprepisujeDrivejsiZaznamy) {
     t.zavri();
     EXPECT_EQ(PartieNezavisle(cesta),
               (QStringList{QStringLiteral("ZMENENO"), QStringLiteral("DRUHY")}));
+}
+
+TEST(DbfZaznamy, ZapisPrerusenyPlnymDiskemNechaSouborJakByl) {
+    // The file-size limit stands in for a full disk: the append stops in the middle of its
+    // record.
+    QString cesta = TestTmpDir() + QStringLiteral("plny.dbf");
+    TabulkaDbf t;
+    ASSERT_TRUE(t.vytvor(cesta, Struktura()));
+    ASSERT_TRUE(Pridej(t, QStringLiteral("A"), QString(), QStringLiteral("1")));
+    const QByteArray pred = Obsah(cesta);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit puvodni;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &puvodni), 0);
+    rlimit mez = puvodni;
+    mez.rlim_cur = static_cast<rlim_t>(pred.size() + 20);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &mez), 0);
+    bool ok = Pridej(t, QStringLiteral("B"), QString(), QStringLiteral("2"));
+    QString chyba = t.chyba();
+    setrlimit(RLIMIT_FSIZE, &puvodni);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(chyba.contains(QStringLiteral("Zápis do souboru „%1“ selhal").arg(cesta)))
+        << chyba.toStdString();
+    EXPECT_EQ(Obsah(cesta), pred);
+    EXPECT_EQ(PartieNezavisle(cesta), QStringList{QStringLiteral("A")});
+    // The record stays in insert state; with room on the disk it goes in.
+    ASSERT_TRUE(t.uloz()) << t.chyba().toStdString();
+    OveritSoubor(cesta);
+    EXPECT_EQ(PartieNezavisle(cesta), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
 }
 
 TEST(DbfMemo, PrepisovanaPoznamkaRosteAZhutneniJiZmensi) {
