@@ -6,6 +6,7 @@
 #include "modeltabulky.h"
 #include "otevreni.h"
 #include "pracovnitabulky.h"
+#include "sadaokna.h"
 #include "seznamdokladu.h"
 #include "testdb.h"
 #include "tform1.h"
@@ -81,47 +82,13 @@ void zakladniData(TestDb& db, int SM_JAKNC) {
         ASSERT_TRUE(s.proved(sql)) << s.chyba().toStdString();
 }
 
-class Editor : public ::testing::Test {
+class Editor : public SadaOkna {
 protected:
-    void SetUp() override {
-        puvodni = QDir::currentPath();
-        koren = TestTmpDir();
-        prog = koren + QStringLiteral("smesi/");
-        QDir().mkpath(prog);
-        QDir::setCurrent(prog);
-        qputenv("SMESI_PDF_DIR", (koren + QStringLiteral("pdf/")).toUtf8());
-        NastavOdpovidac([this](const ZaznamDotazu& z) {
-            zpravy << z.text;
-            return 1;
-        });
-    }
-    void TearDown() override {
-        NastavOdpovidac({});
-        QDir::setCurrent(puvodni);
-    }
     std::unique_ptr<TForm1> spust(const TestDb& db,
                                   const QString& stredisko = QStringLiteral("10")) {
-        zapis(
-            koren + QStringLiteral("Kavlin05.ini"),
-            QStringLiteral("[LogON]\r\nIP=127.0.0.1\r\nSQLport=%1\r\nDatabase=%2\r\nCisloPC=05\r\n")
-                .arg(TestPort())
-                .arg(db.jmeno())
-                .toLatin1());
-        IniSoubor(prog + QStringLiteral("smesi.ini"))
-            .zapis(QStringLiteral("TForm1"), QStringLiteral("Label1_Caption"), stredisko);
-        // Today's version check is done already, unless a test asks for it.
-        if (!denniKontrola)
-            IniSoubor(prog + QStringLiteral("smesi.ini"))
-                .zapis(QStringLiteral("Dnes"), QStringLiteral("Datum"),
-                       QDate::currentDate().toString(Qt::ISODate));
-        VolbyStartu v;
-        v.adresarProgramu = prog;
-        v.prvniArgument = QStringLiteral("modul");
-        v.casovacUvodu = false;
-        auto okno = std::make_unique<TForm1>(v);
-        okno->show();
-        (void)QTest::qWaitFor([&] { return okno->fazeZobrazeniHotova(); }, 10000);
-        return okno;
+        kavlinIni(db);
+        smesiIni().zapis(QStringLiteral("TForm1"), QStringLiteral("Label1_Caption"), stredisko);
+        return SadaOkna::spust();
     }
     bool otevri(TForm1& okno, const QString& cislo) {
         if (!okno.seznam()->vyber(cislo))
@@ -129,9 +96,6 @@ protected:
         okno.akce(QStringLiteral("Opravit1"))->trigger();
         return okno.editorOtevren();
     }
-    QString puvodni, koren, prog;
-    bool denniKontrola = false;
-    QStringList zpravy;
 };
 } // namespace
 

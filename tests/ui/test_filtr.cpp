@@ -2,6 +2,7 @@
 #include "filtr.h"
 #include "hledat.h"
 #include "ini.h"
+#include "sadaokna.h"
 #include "seznamdokladu.h"
 #include "testdb.h"
 #include "tform1.h"
@@ -80,47 +81,14 @@ TEST(Filtr, HistorieAZpetPoJedne) {
     EXPECT_EQ(obsah(zaklad + QStringLiteral(".Te_")), QString());
 }
 
-class FiltrOkno : public ::testing::Test {
+class FiltrOkno : public SadaOkna {
 protected:
-    void SetUp() override {
-        puvodni = QDir::currentPath();
-        koren = TestTmpDir();
-        prog = koren + QStringLiteral("smesi/");
-        QDir().mkpath(prog);
-        QDir::setCurrent(prog);
-        qputenv("SMESI_PDF_DIR", (koren + QStringLiteral("pdf/")).toUtf8());
-        NastavOdpovidac([this](const ZaznamDotazu& z) {
-            zpravy << z.text;
-            return 1;
-        });
-    }
-    void TearDown() override {
-        NastavOdpovidac({});
-        QDir::setCurrent(puvodni);
-    }
     std::unique_ptr<TForm1> spust(const TestDb& db) {
-        QFile k(koren + QStringLiteral("Kavlin05.ini"));
-        k.open(QIODevice::WriteOnly);
-        k.write(QStringLiteral("[LogON]\r\nIP=127.0.0.1\r\nSQLport=%1\r\nDatabase=%2\r\n")
-                    .arg(TestPort())
-                    .arg(db.jmeno())
-                    .toLatin1());
-        k.close();
-        IniSoubor ini(prog + QStringLiteral("smesi.ini"));
-        ini.zapis(QStringLiteral("TForm1"), QStringLiteral("Label1_Caption"), QStringLiteral("10"));
-        ini.zapis(QStringLiteral("TFmozno"), QStringLiteral("suiCheckBoxTestVerze_Checked"),
-                  QStringLiteral("False"));
-        VolbyStartu v;
-        v.adresarProgramu = prog;
-        v.prvniArgument = QStringLiteral("modul");
-        v.casovacUvodu = false;
-        auto okno = std::make_unique<TForm1>(v);
-        okno->show();
-        (void)QTest::qWaitFor([&] { return okno->fazeZobrazeniHotova(); }, 10000);
-        return okno;
+        kavlinIni(db);
+        smesiIni().zapis(QStringLiteral("TForm1"), QStringLiteral("Label1_Caption"),
+                         QStringLiteral("10"));
+        return SadaOkna::spust();
     }
-    QString puvodni, koren, prog;
-    QStringList zpravy;
 };
 
 TEST_F(FiltrOkno, FiltrZBunkyPrezijeRestart) {

@@ -5,6 +5,7 @@
 #include "modeltabulky.h"
 #include "pracovnitabulky.h"
 #include "radky.h"
+#include "sadaokna.h"
 #include "seznamdokladu.h"
 #include "testdb.h"
 #include "tform1.h"
@@ -60,43 +61,14 @@ void data(TestDb& db, bool vyrobky) {
         ASSERT_TRUE(s.proved(sql)) << s.chyba().toStdString();
 }
 
-class Radky : public ::testing::Test {
+class Radky : public SadaOkna {
 protected:
-    void SetUp() override {
-        puvodni = QDir::currentPath();
-        koren = TestTmpDir();
-        prog = koren + QStringLiteral("smesi/");
-        QDir().mkpath(prog);
-        QDir::setCurrent(prog);
-        qputenv("SMESI_PDF_DIR", (koren + QStringLiteral("pdf/")).toUtf8());
-        NastavOdpovidac([this](const ZaznamDotazu& z) {
-            zpravy << z.text;
-            return 1;
-        });
-    }
-    void TearDown() override {
-        NastavOdpovidac({});
-        QDir::setCurrent(puvodni);
-    }
     void spust(TestDb& db) {
-        QFile k(koren + QStringLiteral("Kavlin05.ini"));
-        k.open(QIODevice::WriteOnly);
-        k.write(QStringLiteral("[LogON]\r\nIP=127.0.0.1\r\nSQLport=%1\r\nDatabase=%2\r\n")
-                    .arg(TestPort())
-                    .arg(db.jmeno())
-                    .toLatin1());
-        k.close();
-        IniSoubor ini(prog + QStringLiteral("smesi.ini"));
-        ini.zapis(QStringLiteral("TForm1"), QStringLiteral("Label1_Caption"), QStringLiteral("10"));
-        ini.zapis(QStringLiteral("TFmozno"), QStringLiteral("suiCheckBoxTestVerze_Checked"),
-                  QStringLiteral("False"));
-        VolbyStartu v;
-        v.adresarProgramu = prog;
-        v.prvniArgument = QStringLiteral("modul");
-        v.casovacUvodu = false;
-        okno = std::make_unique<TForm1>(v);
-        okno->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return okno->fazeZobrazeniHotova(); }, 10000));
+        kavlinIni(db);
+        smesiIni().zapis(QStringLiteral("TForm1"), QStringLiteral("Label1_Caption"),
+                         QStringLiteral("10"));
+        okno = SadaOkna::spust();
+        ASSERT_TRUE(okno->fazeZobrazeniHotova());
         e = okno->editor();
     }
     void novy() {
@@ -124,8 +96,6 @@ protected:
         e->tlacitko(QStringLiteral("suiButton13"))->click();
     }
     TabulkaDbf& hlavicka() { return okno->pracovniTabulky()->hlavicka(); }
-    QString puvodni, koren, prog;
-    QStringList zpravy;
     std::unique_ptr<TForm1> okno;
     EditorDokladu* e = nullptr;
 };

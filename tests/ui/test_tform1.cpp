@@ -1,6 +1,7 @@
 #include "dotaz.h"
 #include "ini.h"
 #include "modelvysledku.h"
+#include "sadaokna.h"
 #include "seznamdokladu.h"
 #include "seznamsql.h"
 #include "testdb.h"
@@ -26,54 +27,7 @@ void zapis(const QString& cesta, const QString& text) {
     f.write(text.toUtf8());
 }
 
-// A suite directory: ../Kavlin05.ini next to the program directory, which is the working
-// directory; every message is recorded and answered by the test.
-class Sada : public ::testing::Test {
-protected:
-    void SetUp() override {
-        puvodni = QDir::currentPath();
-        koren = TestTmpDir();
-        prog = koren + QStringLiteral("smesi/");
-        QDir().mkpath(prog);
-        QDir::setCurrent(prog);
-        qputenv("SMESI_PDF_DIR", (koren + QStringLiteral("pdf/")).toUtf8());
-        NastavOdpovidac([this](const ZaznamDotazu& z) {
-            zpravy << z.text;
-            return 1;
-        });
-    }
-    void TearDown() override {
-        NastavOdpovidac({});
-        NastavOdpovidacHesla({});
-        QDir::setCurrent(puvodni);
-    }
-    void kavlinIni(const TestDb& db, const QString& navic = {}) {
-        zapis(koren + QStringLiteral("Kavlin05.ini"),
-              QStringLiteral(
-                  "[LogON]\r\nIP=127.0.0.1\r\nSQLport=%1\r\nDatabase=%2\r\nCisloPC=05\r\n%3")
-                  .arg(TestPort())
-                  .arg(db.jmeno(), navic));
-    }
-    std::unique_ptr<TForm1> spust(const QString& argument = QStringLiteral("modul")) {
-        // Today's version check is done already, unless a test asks for it.
-        if (!denniKontrola)
-            IniSoubor(prog + QStringLiteral("smesi.ini"))
-                .zapis(QStringLiteral("Dnes"), QStringLiteral("Datum"),
-                       QDate::currentDate().toString(Qt::ISODate));
-        VolbyStartu v;
-        v.adresarProgramu = prog;
-        v.prvniArgument = argument;
-        v.servisniHeslo = QStringLiteral("482915");
-        v.casovacUvodu = false;
-        auto okno = std::make_unique<TForm1>(v);
-        okno->show();
-        (void)QTest::qWaitFor([&] { return okno->fazeZobrazeniHotova() || okno->konci(); }, 10000);
-        return okno;
-    }
-    QString puvodni, koren, prog;
-    bool denniKontrola = false;
-    QStringList zpravy;
-};
+class Sada : public SadaOkna {};
 } // namespace
 
 TEST(SeznamSql, PrikazSeznamu) {
