@@ -3,6 +3,7 @@
 #include "dotaz.h"
 #include "kodovani.h"
 #include "kurzor.h"
+#include "mrizka.h"
 #include "rozlozeni.h"
 #include "seznamsql.h"
 #include "stavprogramu.h"
@@ -12,52 +13,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
 #include <QSaveFile>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
-// The grids' selection colours: the selected row yellow, its focused cell green.
-class DelegatVyberu : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& volby,
-               const QModelIndex& index) const override {
-        QStyleOptionViewItem o(volby);
-        if (o.state & QStyle::State_Selected) {
-            auto* view = qobject_cast<const QAbstractItemView*>(o.widget);
-            const bool aktualni = view && view->currentIndex() == index;
-            p->fillRect(o.rect, aktualni ? QColor(0, 170, 0) : QColor(255, 255, 0));
-            o.state &= ~QStyle::State_Selected;
-            o.backgroundBrush = Qt::NoBrush;
-            o.palette.setColor(QPalette::Text, aktualni ? Qt::white : Qt::black);
-        }
-        QStyledItemDelegate::paint(p, o, index);
-    }
-};
-
-QTableView* novyGrid(QWidget* rodic, const QString& jmeno) {
-    auto* g = new QTableView(rodic);
-    g->setObjectName(jmeno);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->setAlternatingRowColors(false);
-    g->setWordWrap(false);
-    g->setItemDelegate(new DelegatVyberu(g));
-    g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
-    g->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    g->verticalHeader()->setVisible(false);
-    g->horizontalHeader()->setSectionsMovable(true);
-    g->horizontalHeader()->setHighlightSections(false);
-    g->horizontalHeader()->setResizeContentsPrecision(100);
-    g->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    g->setContextMenuPolicy(Qt::DefaultContextMenu);
-    return g;
-}
-
 const QStringList sloupceRadku = {
     QStringLiteral("PARTIECELA"), QStringLiteral("LOMENI"),   QStringLiteral("NOMENKLA"),
     QStringLiteral("NAZEVOSIVA"), QStringLiteral("MNOZSTVI"), QStringLiteral("MJ"),
@@ -96,7 +56,7 @@ SeznamDokladu::SeznamDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
     m_titulek->setStyleSheet(QStringLiteral(
         "QLabel { background: #2f5d8a; color: white; font-weight: bold; padding: 3px 6px; }"));
     l->addWidget(m_titulek);
-    m_seznam = novyGrid(this, QStringLiteral("DBGrid1"));
+    m_seznam = NovaMrizka(this, QStringLiteral("DBGrid1"));
     l->addWidget(m_seznam, 1);
 
     m_panelRadku = new QWidget(this);
@@ -104,7 +64,7 @@ SeznamDokladu::SeznamDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
     auto* lr = new QVBoxLayout(m_panelRadku);
     lr->setContentsMargins(0, 2, 0, 0);
     lr->setSpacing(0);
-    m_radky = novyGrid(m_panelRadku, QStringLiteral("DBGrid2"));
+    m_radky = NovaMrizka(m_panelRadku, QStringLiteral("DBGrid2"));
     lr->addWidget(m_radky, 1);
     m_panelPalet = new QWidget(m_panelRadku);
     auto* lp = new QVBoxLayout(m_panelPalet);
@@ -114,7 +74,7 @@ SeznamDokladu::SeznamDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
     tp->setStyleSheet(
         QStringLiteral("QLabel { background: #5b7f3a; color: white; padding: 2px 6px; }"));
     lp->addWidget(tp);
-    m_palety = novyGrid(m_panelPalet, QStringLiteral("DBGrid3"));
+    m_palety = NovaMrizka(m_panelPalet, QStringLiteral("DBGrid3"));
     lp->addWidget(m_palety, 1);
     lr->addWidget(m_panelPalet);
     l->addWidget(m_panelRadku);

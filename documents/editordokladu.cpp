@@ -6,6 +6,7 @@
 #include "kdejeskl.h"
 #include "kurzor.h"
 #include "modeltabulky.h"
+#include "mrizka.h"
 #include "otevreni.h"
 #include "pracovnitabulky.h"
 #include "stavprogramu.h"
@@ -29,15 +30,8 @@
 
 namespace {
 QTableView* grid(QWidget* rodic, const QString& jmeno, QAbstractItemModel* m) {
-    auto* g = new QTableView(rodic);
-    g->setObjectName(jmeno);
+    QTableView* g = NovaMrizka(rodic, jmeno);
     g->setModel(m);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->verticalHeader()->setVisible(false);
-    g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
-    g->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return g;
 }
 

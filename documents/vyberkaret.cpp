@@ -4,6 +4,7 @@
 #include "hledat.h"
 #include "hodnoty.h"
 #include "kurzor.h"
+#include "mrizka.h"
 #include "otevreni.h"
 #include "rozlozeni.h"
 #include "stavprogramu.h"
@@ -29,16 +30,6 @@ const QStringList sloupce = {
 const QStringList titulky = {QStringLiteral("PARTIECELA"), QStringLiteral("stř"),
                              QStringLiteral("lo")};
 
-QTableView* novyGrid(QWidget* rodic, const QString& jmeno) {
-    auto* g = new QTableView(rodic);
-    g->setObjectName(jmeno);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->verticalHeader()->setVisible(false);
-    g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
-    g->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return g;
-}
 } // namespace
 
 VyberKaret::VyberKaret(StavProgramu& stav, QWidget* rodic) : QWidget(rodic), m_stav(stav) {
@@ -61,7 +52,7 @@ VyberKaret::VyberKaret(StavProgramu& stav, QWidget* rodic) : QWidget(rodic), m_s
     });
     m_filtr = new QSortFilterProxyModel(this);
     m_filtr->setSourceModel(m_karty);
-    m_grid = novyGrid(this, QStringLiteral("suiDBGrid8"));
+    m_grid = NovaMrizka(this, QStringLiteral("suiDBGrid8"));
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setModel(m_filtr);
     l->addWidget(m_grid, 1);
@@ -75,7 +66,7 @@ VyberKaret::VyberKaret(StavProgramu& stav, QWidget* rodic) : QWidget(rodic), m_s
     m_panelPalet->setObjectName(QStringLiteral("PanelPaletyKontejnery"));
     auto* lp = new QVBoxLayout(m_panelPalet);
     m_palety = new ModelVysledku(this);
-    m_gridPalet = novyGrid(m_panelPalet, QStringLiteral("suiDBGrid9"));
+    m_gridPalet = NovaMrizka(m_panelPalet, QStringLiteral("suiDBGrid9"));
     m_gridPalet->setSelectionMode(QAbstractItemView::MultiSelection);
     m_gridPalet->setModel(m_palety);
     lp->addWidget(m_gridPalet);
