@@ -10,6 +10,8 @@
 #include "otevreni.h"
 #include "pracovnitabulky.h"
 #include "stavprogramu.h"
+#include "strankaobalu.h"
+#include "vyberceniku.h"
 #include "vyberkaret.h"
 
 #include <QApplication>
@@ -106,7 +108,11 @@ EditorDokladu::EditorDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
     g->addWidget(pole(QStringLiteral("NAZ_DRU"), 40, true), r++, 2, 1, 3);
     g->addWidget(popisek(QStringLiteral("Odrůda")), r, 0);
     g->addWidget(pole(QStringLiteral("ODRUDA"), 5, true), r, 1);
-    g->addWidget(pole(QStringLiteral("NAZ_ODRU"), 40, true), r++, 2, 1, 3);
+    g->addWidget(pole(QStringLiteral("NAZ_ODRU"), 40, true), r, 2, 1, 3);
+    auto* odruda = new QPushButton(QStringLiteral("<"), hlavicka);
+    odruda->setObjectName(QStringLiteral("suiButton25"));
+    m_tlacitka.insert(odruda->objectName(), odruda);
+    g->addWidget(odruda, r++, 5);
     g->addWidget(popisek(QStringLiteral("Nomenklatura")), r, 0);
     g->addWidget(pole(QStringLiteral("NOMENKLA"), 12, true), r, 1);
     g->addWidget(pole(QStringLiteral("NAZEVOSIVA"), 28, true), r, 2, 1, 3);
@@ -212,25 +218,40 @@ EditorDokladu::EditorDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
     connect(m_gridRadky, &QTableView::doubleClicked, this, &EditorDokladu::suiButton22Click);
     m_stranky->addTab(smes, QStringLiteral("Směs"));
 
-    auto* obaly = new QWidget(m_stranky);
-    auto* lo = new QVBoxLayout(obaly);
-    m_modelObaly = new ModelTabulky(
-        {QStringLiteral("NOMENKLA"), QStringLiteral("NAZEVOSIVA"), QStringLiteral("POCETO"),
-         QStringLiteral("VAHAO1"), QStringLiteral("VAHAO1KG"), QStringLiteral("MNOZSTVI"),
-         QStringLiteral("MJ"), QStringLiteral("NAVESKY"), QStringLiteral("CISLOPV9")},
-        {QStringLiteral("Nomenklatura"), QStringLiteral("Název obalu"),
-         QStringLiteral("Počet obalů"), QStringLiteral("Váha 1 obalu"), QStringLiteral("Váha v kg"),
-         QStringLiteral("Množství"), QStringLiteral("MJ"), QStringLiteral("Návěsky"),
-         QStringLiteral("Kalkulace")},
-        this);
-    m_gridObaly = grid(obaly, QStringLiteral("suiDBGridObaly"), m_modelObaly);
-    lo->addWidget(m_gridObaly);
-    m_stranky->addTab(obaly, QStringLiteral("Obaly nově"));
+    m_obaly = new StrankaObalu(m_stav, m_stranky);
+    connect(m_obaly, &StrankaObalu::upravujeRadek, this, [this](bool ano) {
+        m_zapsat->setEnabled(!ano && StavZapisu < 9);
+        m_zpet->setEnabled(!ano);
+    });
+    m_stranky->addTab(m_obaly, QStringLiteral("Obaly nově"));
 
     // The stock-card picker: a side panel at the right, open while a card is chosen.
     m_vyberKaret = new VyberKaret(m_stav, this);
     m_vyberKaret->hide();
     horni->addWidget(m_vyberKaret);
+    // The price-list picker for the mixture's variety.
+    m_vyberCeniku = new VyberCeniku(m_stav, this);
+    m_vyberCeniku->hide();
+    horni->addWidget(m_vyberCeniku);
+    connect(odruda, &QPushButton::clicked, this, [this] {
+        if (m_tabulky && !RezimEditoru.isEmpty())
+            m_vyberCeniku->otevri(0);
+    });
+    connect(m_vyberCeniku, &VyberCeniku::prevzit, this, [this](const RadekCeniku& c) {
+        const QList<QPair<QString, QString>> hodnoty = {
+            {QStringLiteral("NOMENKLA"), c.nomenkla},
+            {QStringLiteral("NAZEVOSIVA"), c.nazevosiva},
+            {QStringLiteral("MJ"), c.mj},
+            {QStringLiteral("DRUH"), c.druh},
+            {QStringLiteral("ODRUDA"), c.odruda},
+            {QStringLiteral("STUPEN"), c.stupen},
+            {QStringLiteral("NAZ_DRU"), c.naz_dru},
+            {QStringLiteral("NAZ_ODRU"), c.naz_odru}};
+        for (const auto& [pole, hodnota] : hodnoty)
+            ulozPole(pole, hodnota);
+        zobrazHlavicku();
+        m_pole.value(QStringLiteral("PC"))->setFocus();
+    });
     connect(m_vyberKaret, &VyberKaret::prevzit, this, &EditorDokladu::suiButton19Click);
     connect(m_vyberKaret, &VyberKaret::zpet, this, [this] { suiButton20Click(true); });
     connect(qApp, &QApplication::focusChanged, this, &EditorDokladu::fokusZmenen);
@@ -242,6 +263,7 @@ EditorDokladu::EditorDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
     m_zapsat->setObjectName(QStringLiteral("suiButton15"));
     m_zpet = new QPushButton(QStringLiteral("Zpět"), this);
     m_zpet->setObjectName(QStringLiteral("suiButton16"));
+    m_obaly->nastavZpetDokladu(m_zpet);
     m_zapsat->setToolTip(QStringLiteral("Zápis dokladu do databáze"));
     tl->addStretch(1);
     tl->addWidget(m_potvrzena);
@@ -251,6 +273,11 @@ EditorDokladu::EditorDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
     hlavni->addLayout(tl);
     connect(m_zpet, &QPushButton::clicked, this, [this] { emit zavreno(Zpet()); });
     connect(m_zapsat, &QPushButton::clicked, this, &EditorDokladu::suiButton15Click);
+}
+
+EditorDokladu::~EditorDokladu() {
+    // A focus change while the children are torn down must not reach a half-gone editor.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
 void EditorDokladu::nastavPotvrzovani(bool povoleno) {
@@ -495,12 +522,11 @@ bool EditorDokladu::OtevriDoklad() {
     m_radekEditor->hide();
     m_vyberKaret->hide();
     m_modelRadky->nastavTabulku(&m_tabulky->radky());
-    m_modelObaly->nastavTabulku(&m_tabulky->obaly());
     m_modelPalety->nastavTabulku(&m_tabulky->palety());
     m_modelRadky->obnov();
-    m_modelObaly->obnov();
     m_modelPalety->obnov();
-    for (QTableView* g : {m_gridRadky, m_gridObaly, m_gridPalety})
+    m_obaly->otevri(m_tabulky, &obalKarty);
+    for (QTableView* g : {m_gridRadky, m_gridPalety})
         g->resizeColumnsToContents();
     m_stranky->setCurrentIndex(0);
     const bool zamceno = StavZapisu == 1;
@@ -539,10 +565,9 @@ QString EditorDokladu::Zpet() {
     if (m_tabulky)
         m_tabulky->zavriVse();
     m_modelRadky->nastavTabulku(nullptr);
-    m_modelObaly->nastavTabulku(nullptr);
     m_modelPalety->nastavTabulku(nullptr);
     m_modelRadky->obnov();
-    m_modelObaly->obnov();
+    m_obaly->zavri();
     m_modelPalety->obnov();
     m_zapsat->setEnabled(true);
     StavZapisu = 0;

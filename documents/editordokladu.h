@@ -10,6 +10,8 @@
 
 class ModelTabulky;
 class QGroupBox;
+class StrankaObalu;
+class VyberCeniku;
 class VyberKaret;
 class PracovniTabulky;
 class QCheckBox;
@@ -26,6 +28,7 @@ class EditorDokladu : public QWidget {
     Q_OBJECT
 public:
     EditorDokladu(StavProgramu& stav, QWidget* rodic = nullptr);
+    ~EditorDokladu() override;
     void nastavPracovniTabulky(PracovniTabulky* t) { m_tabulky = t; }
     // Whether "Potvrzená SM" may be changed at all (smesi.ini, read at start).
     void nastavPotvrzovani(bool povoleno);
@@ -54,7 +57,8 @@ public:
     QCheckBox* iNeuznane() const;
     QLineEdit* pole(const QString& jmeno) const;
     ModelTabulky* modelRadku() const { return m_modelRadky; }
-    ModelTabulky* modelObalu() const { return m_modelObaly; }
+    StrankaObalu* strankaObalu() const { return m_obaly; }
+    VyberCeniku* vyberCeniku() const { return m_vyberCeniku; }
     ModelVysledku* modelKaret() const;
     VyberKaret* vyberKaret() const { return m_vyberKaret; }
     QGroupBox* editorRadku() const { return m_radekEditor; }
@@ -125,11 +129,11 @@ private:
     QLabel* m_labelUlc;
     QLabel* m_labelDatumUlc;
     QTableView* m_gridRadky;
-    QTableView* m_gridObaly;
     QWidget* m_panelPalet;
     QTableView* m_gridPalety;
     ModelTabulky* m_modelRadky;
-    ModelTabulky* m_modelObaly;
+    StrankaObalu* m_obaly;
+    VyberCeniku* m_vyberCeniku;
     ModelTabulky* m_modelPalety;
     VyberKaret* m_vyberKaret;
     QGroupBox* m_radekEditor;

@@ -8,8 +8,10 @@
 #include "pracovnitabulky.h"
 #include "sadaokna.h"
 #include "seznamdokladu.h"
+#include "strankaobalu.h"
 #include "testdb.h"
 #include "tform1.h"
+#include <QStandardItemModel>
 
 #include <gtest/gtest.h>
 
@@ -249,7 +251,7 @@ TEST_F(Editor, StavyZauctovani) {
         EXPECT_EQ(e->pole(QStringLiteral("PARTIECELA"))->text(),
                   QStringLiteral("26-0126-00500-01"));
         EXPECT_EQ(e->modelRadku()->rowCount(), 2);
-        EXPECT_EQ(e->modelObalu()->rowCount(), 1);
+        EXPECT_EQ(e->strankaObalu()->model()->rowCount(), 1);
         EXPECT_FALSE(okno->akce(QStringLiteral("Novdoklad1"))->isEnabled());
         e->tlacitkoZpet()->click();
         EXPECT_TRUE(okno->akce(QStringLiteral("Novdoklad1"))->isEnabled());

@@ -9,6 +9,7 @@
 #include "seznamdokladu.h"
 #include "testdb.h"
 #include "tform1.h"
+#include "vyberceniku.h"
 #include "vyberkaret.h"
 
 #include <gtest/gtest.h>
@@ -239,4 +240,14 @@ TEST_F(Radky, PravidlaHlavicky) {
     EXPECT_EQ(zpravy, QStringList{QStringLiteral("Datum je v již uzavřeném ÚO!")});
     e->datum()->setDate(QDate(2026, 10, 1));
     EXPECT_TRUE(e->kontrolaPole(e->datum()));
+    // "<" beside the variety takes a price-list row into the header.
+    e->tlacitko(QStringLiteral("suiButton25"))->click();
+    ASSERT_TRUE(e->vyberCeniku()->isVisibleTo(e));
+    ASSERT_GT(e->vyberCeniku()->pocetZobrazenych(), 0);
+    e->vyberCeniku()->vyberRadek(0);
+    const QString nomenkla = e->vyberCeniku()->radek().nomenkla;
+    e->vyberCeniku()->tlacitkoPrevzit()->click();
+    EXPECT_FALSE(e->vyberCeniku()->isVisibleTo(e));
+    EXPECT_EQ(hlavicka().text(QStringLiteral("NOMENKLA")), nomenkla);
+    EXPECT_EQ(e->pole(QStringLiteral("NOMENKLA"))->text(), nomenkla);
 }
