@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -51,6 +52,11 @@ int main(int argc, char** argv) {
         uloz(&okno, cil + QStringLiteral("/editor-karty.png"));
         if (auto* b = okno.findChild<QPushButton*>(QStringLiteral("suiButton14")))
             b->click();
+        if (auto* t = okno.findChild<QTabWidget*>(QStringLiteral("suiPageControl1"))) {
+            t->setCurrentIndex(1);
+            uloz(&okno, cil + QStringLiteral("/editor-obaly.png"));
+            t->setCurrentIndex(0);
+        }
         if (auto* zpet = okno.findChild<QPushButton*>(QStringLiteral("suiButton16")))
             zpet->click();
     }
