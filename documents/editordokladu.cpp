@@ -1,5 +1,6 @@
 #include "editordokladu.h"
 
+#include "cp1250pole.h"
 #include "dotaz.h"
 #include "hodnoty.h"
 #include "ini.h"
@@ -75,6 +76,7 @@ EditorDokladu::EditorDokladu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic
             e->setStyleSheet(
                 QStringLiteral("QLineEdit[readOnly=\"true\"] { background: #f0f0f0; }"));
         m_pole.insert(jmeno, e);
+        HlidejCp1250(e);
         connect(e, &QLineEdit::editingFinished, this, [this, jmeno, e] {
             if (!e->isReadOnly())
                 ulozPole(jmeno, e->text());

@@ -1,4 +1,5 @@
 // The component lines of the editor and the rules of its header fields.
+#include "cp1250pole.h"
 #include "dbf.h"
 #include "dotaz.h"
 #include "editordokladu.h"
@@ -67,6 +68,7 @@ void EditorDokladu::vytvorEditorRadku(QWidget* rodic) {
         if (jenCteni)
             e->setFocusPolicy(Qt::NoFocus);
         m_radekPole.insert(jmeno, e);
+        HlidejCp1250(e);
         return e;
     };
     auto tlacitko = [&](const QString& jmeno, const QString& titulek) {

@@ -15,11 +15,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -240,6 +242,19 @@ TEST_F(Radky, PravidlaHlavicky) {
     EXPECT_EQ(zpravy, QStringList{QStringLiteral("Datum je v již uzavřeném ÚO!")});
     e->datum()->setDate(QDate(2026, 10, 1));
     EXPECT_TRUE(e->kontrolaPole(e->datum()));
+    // A character that Windows-1250 cannot hold is refused where it is typed.
+    zpravy.clear();
+    QLineEdit* popis = e->pole(QStringLiteral("POPIS"));
+    popis->clear();
+    popis->setFocus();
+    for (const QString& znak : {QStringLiteral("s"), QStringLiteral("m"), QStringLiteral("ě"),
+                                QStringLiteral("s"), QStringLiteral(" "), QStringLiteral("✓")}) {
+        QKeyEvent k(QEvent::KeyPress, 0, Qt::NoModifier, znak);
+        QApplication::sendEvent(popis, &k);
+    }
+    EXPECT_EQ(popis->text(), QStringLiteral("směs "));
+    ASSERT_EQ(zpravy.size(), 1);
+    EXPECT_TRUE(zpravy[0].contains(QStringLiteral("✓"))) << zpravy[0].toStdString();
     // "<" beside the variety takes a price-list row into the header.
     e->tlacitko(QStringLiteral("suiButton25"))->click();
     ASSERT_TRUE(e->vyberCeniku()->isVisibleTo(e));
