@@ -124,29 +124,35 @@ QString SeznamDokladu::titulek() const {
     return m_titulek->text();
 }
 
-bool SeznamDokladu::UdelejSQL() {
+bool SeznamDokladu::UdelejSQL(const QString& vybrat) {
     Spojeni& s = m_stav.relace.spojeni();
     m_stav.ZapisSled(551);
-    Vysledek pal;
-    if (s.proved(SqlPaletyStrediska(m_stav.stredisko).join(QLatin1Char('\n')), &pal))
-        m_stav.PaletyStrediska = pal.cele(0, QStringLiteral("PALETY")) > 0;
-    else
-        m_stav.PaletyStrediska = false;
-
     KurzorCekani kurzor;
     m_modelRadky->vyprazdni();
     m_modelPalety->vyprazdni();
+    // The cost centre's pallet flag, the list and (when the document to select is known)
+    // its rows go in one round trip.
+    QStringList dotazy{SqlPaletyStrediska(m_stav.stredisko).join(QLatin1Char('\n')),
+                       ::UdelejSQL(m_stav.stredisko, m_stav.FiltrSQL, m_rok, m_stav.Trideni)
+                           .join(QLatin1Char('\n'))};
+    const bool sRadky = !vybrat.isEmpty() && m_zobrazovatRadky && !hledaniBezi;
+    if (sRadky)
+        dotazy << SqlRadkyDokladu(vybrat).join(QLatin1Char('\n'));
+    QList<Vysledek> odpovedi;
+    int chybny = -1;
+    const bool vse = s.provedVice(dotazy, &chybny, nullptr, &odpovedi);
+    const QString chyba = s.chyba();
+    m_stav.PaletyStrediska =
+        !odpovedi.isEmpty() && odpovedi[0].cele(0, QStringLiteral("PALETY")) > 0;
     m_stav.ZapisSled(552);
-    Vysledek v;
-    const QString sql = ::UdelejSQL(m_stav.stredisko, m_stav.FiltrSQL, m_rok, m_stav.Trideni)
-                            .join(QLatin1Char('\n'));
-    const bool ok = s.proved(sql, &v);
+    // The rows of the document are a bonus: the list stands without them.
+    const bool ok = odpovedi.size() >= 2;
     if (!ok) {
         m_modelSeznam->vyprazdni();
-        dotaz(s.chyba(), {QStringLiteral("OK")}, Ikona::Stop);
+        dotaz(chyba, {QStringLiteral("OK")}, Ikona::Stop);
     } else {
         const bool prvni = m_modelSeznam->columnCount() == 0;
-        m_modelSeznam->nastav(std::move(v));
+        m_modelSeznam->nastav(std::move(odpovedi[1]));
         if (prvni && m_rozlozeni.isEmpty()) {
             // Default widths from the first screenful of rows, not from the whole list.
             m_seznam->resizeColumnsToContents();
@@ -163,10 +169,36 @@ bool SeznamDokladu::UdelejSQL() {
     m_titulek->setText(m_stav.FiltrSQL.isEmpty()
                            ? QStringLiteral("Seznam dokladů Směsi")
                            : QStringLiteral("Seznam dokladů Směsi - filtr: ") + m_stav.FiltrPopis);
-    if (ok && m_modelSeznam->rowCount() > 0)
-        m_seznam->setCurrentIndex(m_modelSeznam->index(0, 0)); // refreshes the panes
-    else
+    int radek = -1;
+    if (ok && m_modelSeznam->rowCount() > 0) {
+        radek = 0;
+        const Vysledek& v = m_modelSeznam->vysledek();
+        const int idx = v.index(QStringLiteral("cislodokla"));
+        for (int r = 0; !vybrat.isEmpty() && r < v.pocetRadku(); ++r)
+            if (v.text(r, idx) == vybrat) {
+                radek = r;
+                if (sRadky && vse && odpovedi.size() == 3) {
+                    m_pripraveneRadkyDokladu = vybrat;
+                    m_pripraveneRadky = std::move(odpovedi[2]);
+                }
+                break;
+            }
+    }
+    if (radek >= 0) {
+        const int sloupec = qMax(0, m_seznam->currentIndex().column());
+        const QModelIndex i = m_modelSeznam->index(radek, sloupec);
+        // A move to another row refreshes the panes by itself; staying on one does not.
+        const bool stejnyRadek = m_seznam->currentIndex().row() == radek;
+        m_seznam->setCurrentIndex(i);
+        if (stejnyRadek)
+            ObnovPanely();
+        if (radek > 0)
+            m_seznam->scrollTo(i, QAbstractItemView::PositionAtCenter);
+    } else {
         ObnovPanely();
+    }
+    m_pripraveneRadkyDokladu.clear();
+    m_pripraveneRadky = Vysledek();
     m_stav.ZapisSled(555);
     emit prestaveno();
     return ok;
@@ -214,7 +246,11 @@ void SeznamDokladu::ObnovPanely() {
     if (m_zobrazovatRadky && !doklad.isEmpty()) {
         Vysledek v;
         Spojeni& s = m_stav.relace.spojeni();
-        if (s.proved(SqlRadkyDokladu(doklad).join(QLatin1Char('\n')), &v)) {
+        const bool pripraveno = doklad == m_pripraveneRadkyDokladu;
+        if (pripraveno)
+            v = std::move(m_pripraveneRadky);
+        m_pripraveneRadkyDokladu.clear();
+        if (pripraveno || s.proved(SqlRadkyDokladu(doklad).join(QLatin1Char('\n')), &v)) {
             m_modelRadky->nastav(std::move(v), sloupceRadku, titulkyRadku);
             m_radky->resizeColumnsToContents();
             if (m_modelRadky->rowCount() > 0)

@@ -15,9 +15,10 @@ class SeznamDokladu : public QWidget {
 public:
     SeznamDokladu(StavProgramu& stav, QWidget* rodic = nullptr);
 
-    // Rebuilds and reopens the list for the current state; false when the statement
-    // failed (the message has been shown and the list stays closed).
-    bool UdelejSQL();
+    // Rebuilds and reopens the list for the current state and selects the document
+    // `vybrat` (the first row when it is not listed); false when the statement failed (the
+    // message has been shown and the list stays closed).
+    bool UdelejSQL(const QString& vybrat = QString());
     // Reloads the rows pane (and through it the pallets pane) for the selected document.
     void ObnovPanely();
     void nastavRok(const QString& rok) { m_rok = rok; } // "" for all years
@@ -65,6 +66,9 @@ private:
 
     StavProgramu& m_stav;
     QString m_rok;
+    // Rows of a document fetched with the list itself, taken by the next pane refresh.
+    QString m_pripraveneRadkyDokladu;
+    Vysledek m_pripraveneRadky;
     bool m_zobrazovatRadky = true;
     QLabel* m_titulek;
     QTableView* m_seznam;

@@ -347,9 +347,7 @@ void TForm1::Zobrazovatdkydokladu1Click() {
 void TForm1::NavratDoSeznamu(const QString& pamatovanyDoklad) {
     m_rozdelovac->setSizes({m_rozdelovac->height(), 0});
     m_seznam->nastavRok(m_rok->currentIndex() <= 0 ? QString() : m_rok->currentText());
-    m_seznam->UdelejSQL();
-    if (!pamatovanyDoklad.isEmpty())
-        m_seznam->vyber(pamatovanyDoklad);
+    m_seznam->UdelejSQL(pamatovanyDoklad);
     m_stav.ZapisSled(701);
 }
 

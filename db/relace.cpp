@@ -154,7 +154,7 @@ bool Relace::OtevriSpojeni(const QString& sqlPort, const QString& altPort, const
     return true;
 }
 
-VysledekSkriptu Relace::ProvedSkript() {
+VysledekSkriptu Relace::ProvedSkript(const OcekavanaChyba& ocekavana) {
     VysledekSkriptu v;
     const QStringList prikazy = m_skript.prikazy();
     int chybny = -1;
@@ -163,9 +163,19 @@ VysledekSkriptu Relace::ProvedSkript() {
     // which the ROLLBACK completes), so the whole script is simply run again; only a
     // failure that persists takes the failure path.
     for (int pokus = 1;; ++pokus) {
-        if (m_spojeni.provedVice(prikazy, &chybny))
+        if (m_spojeni.provedVice(prikazy, &chybny, &v.vysledek))
             return v;
         const unsigned kod = m_spojeni.kodChyby();
+        if (ocekavana && m_spojeni.jePripojeno() && chybny >= 0 &&
+            ocekavana(kod, prikazy.value(chybny))) {
+            v.ok = false;
+            v.ocekavana = true;
+            v.kod = kod;
+            v.chybnyPrikaz = chybny;
+            v.chyba = m_spojeni.chyba();
+            m_spojeni.proved(QStringLiteral("ROLLBACK;"));
+            return v;
+        }
         if ((kod != 1213 && kod != 1205) || pokus >= pokusuPriZablokovani ||
             !m_spojeni.jePripojeno())
             break;
@@ -177,6 +187,7 @@ VysledekSkriptu Relace::ProvedSkript() {
     v.ok = false;
     v.chybnyPrikaz = chybny;
     v.chyba = m_spojeni.chyba();
+    v.kod = m_spojeni.kodChyby();
     m_spojeni.proved(QStringLiteral("ROLLBACK;"));
 
     QByteArray puvodni;

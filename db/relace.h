@@ -8,6 +8,7 @@
 #include "sqllog.h"
 
 #include <QDateTime>
+#include <functional>
 
 // The directory server that maps a company number to its database. The program's values
 // come from the build (never literals in the sources); tests point it at their own server.
@@ -33,8 +34,15 @@ struct VysledekSkriptu {
     bool ok = true;
     int chybnyPrikaz = -1;
     QString chyba;
-    int opakovani = 0; // runs repeated after a deadlock or a lock-wait time-out
+    unsigned kod = 0;       // the server's error number of the failure
+    bool ocekavana = false; // a failure the caller answers itself (see ProvedSkript)
+    int opakovani = 0;      // runs repeated after a deadlock or a lock-wait time-out
+    Vysledek vysledek;      // rows of the script's last statement that returned any
 };
+
+// Tells by the error number and the failing statement whether a failed script is one the
+// caller answers itself (the transaction undone, the session kept).
+using OcekavanaChyba = std::function<bool(unsigned kod, const QString& prikaz)>;
 
 class Relace {
 public:
@@ -63,8 +71,8 @@ public:
     // Runs the script of the executor (again after a deadlock or lock-wait time-out, a
     // bounded number of times). On failure: ROLLBACK on the same connection, one block
     // appended to "sme.err" (working directory), disconnect. The caller shows the message
-    // and ends the program.
-    VysledekSkriptu ProvedSkript();
+    // and ends the program. A failure that `ocekavana` accepts is only rolled back.
+    VysledekSkriptu ProvedSkript(const OcekavanaChyba& ocekavana = {});
 
     // Fixed identity of the workstation for the audit rows (tests set them).
     QString uzivatelPocitace;

@@ -1,7 +1,10 @@
 #include "spojeni.h"
 
 #include "kodovani.h"
+#include "skript.h"
 
+#include <QRegularExpression>
+#include <errmsg.h>
 #include <mysql.h>
 
 #include <cstring>
@@ -68,11 +71,14 @@ bool Spojeni::pripoj(const ParametrySpojeni& p) {
     QByteArray h = DoCp1250Ztratove(host), u = DoCp1250Ztratove(p.uzivatel),
                pw = DoCp1250Ztratove(p.heslo), db = DoCp1250Ztratove(p.databaze);
     ++m_pocetPrikazu;
+    // Multi-statements stay on for the whole connection: a script then costs one round
+    // trip, not three (switching on and off again around it). Single statements are
+    // checked on this side instead, so that no text passed as one statement carries another.
     const QString popis =
         QStringLiteral("CONNECT TO \"%1\" AS USER \"%2\"").arg(p.databaze, p.uzivatel);
     if (!mysql_real_connect(m, h.constData(), u.constData(), pw.constData(),
                             db.isEmpty() ? nullptr : db.constData(), static_cast<unsigned>(p.port),
-                            nullptr, 0)) {
+                            nullptr, CLIENT_MULTI_STATEMENTS)) {
         m_kodChyby = mysql_errno(m);
         m_chyba = ZCp1250(QByteArray(mysql_error(m)));
         mysql_close(m);
@@ -81,7 +87,6 @@ bool Spojeni::pripoj(const ParametrySpojeni& p) {
     }
     m_mysql = m;
     m_port = p.port;
-    m_viceZapnuto = false;
     zaznamenej(QStringLiteral("Connect"), popis, false);
     return true;
 }
@@ -91,7 +96,6 @@ void Spojeni::odpoj() {
         return;
     mysql_close(m_mysql);
     m_mysql = nullptr;
-    m_viceZapnuto = false;
     zaznamenej(QStringLiteral("Disconnect"), QStringLiteral("DISCONNECT"), false);
 }
 
@@ -103,20 +107,6 @@ bool Spojeni::zakoduj(const QString& sql, QByteArray& b) {
         zaznamenej(KategoriePrikazu(sql), sql, true);
         return false;
     }
-    return true;
-}
-
-bool Spojeni::vypniVice() {
-    if (!m_viceZapnuto)
-        return true;
-    ++m_pocetPrikazu;
-    if (mysql_set_server_option(m_mysql, MYSQL_OPTION_MULTI_STATEMENTS_OFF) != 0) {
-        nastavChybu();
-        zaznamenej(QStringLiteral("Other"), QStringLiteral("SET OPTION MULTI_STATEMENTS OFF"), true);
-        return false;
-    }
-    m_viceZapnuto = false;
-    zaznamenej(QStringLiteral("Other"), QStringLiteral("SET OPTION MULTI_STATEMENTS OFF"), false);
     return true;
 }
 
@@ -184,6 +174,15 @@ bool Spojeni::nactiVysledek(Vysledek* vysledek, bool* meloPole) {
     return true;
 }
 
+// A stored program's definition is one statement whose body holds ";" of its own.
+static bool jeSlozeny(const QString& sql) {
+    static const QRegularExpression definice(
+        QStringLiteral("^\\s*create\\s+(or\\s+replace\\s+)?(definer\\s*=\\s*\\S+\\s+)?"
+                       "(procedure|function|trigger|event)\\b|^\\s*begin\\s+not\\s+atomic\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    return definice.match(sql).hasMatch();
+}
+
 bool Spojeni::proved(const QString& sql, Vysledek* vysledek) {
     m_chyba.clear();
     m_kodChyby = 0;
@@ -192,13 +191,14 @@ bool Spojeni::proved(const QString& sql, Vysledek* vysledek) {
         zaznamenej(KategoriePrikazu(sql), sql, true);
         return false;
     }
-    QByteArray b;
-    if (!zakoduj(sql, b))
-        return false;
-    if (!vypniVice()) {
+    if (!jeSlozeny(sql) && SkriptovyProcesor::RozdelPrikazy(sql).size() > 1) {
+        m_chyba = QStringLiteral("Text jednoho příkazu SQL obsahuje více příkazů; neodeslán.");
         zaznamenej(KategoriePrikazu(sql), sql, true);
         return false;
     }
+    QByteArray b;
+    if (!zakoduj(sql, b))
+        return false;
     ++m_pocetPrikazu;
     if (mysql_real_query(m_mysql, b.constData(), static_cast<unsigned long>(b.size())) != 0) {
         nastavChybu();
@@ -238,11 +238,14 @@ static bool jeCall(const QString& sql) {
            sql.trimmed().left(5).compare(QLatin1String("call("), Qt::CaseInsensitive) == 0;
 }
 
-bool Spojeni::provedVice(const QStringList& prikazy, int* chybny, Vysledek* vysledek) {
+bool Spojeni::provedVice(const QStringList& prikazy, int* chybny, Vysledek* vysledek,
+                         QList<Vysledek>* kazdy) {
     m_chyba.clear();
     m_kodChyby = 0;
     if (chybny)
         *chybny = -1;
+    if (kazdy)
+        kazdy->clear();
     if (prikazy.isEmpty())
         return true;
     if (!m_mysql) {
@@ -267,33 +270,25 @@ bool Spojeni::provedVice(const QStringList& prikazy, int* chybny, Vysledek* vysl
             vse += "\n;";
         vse += '\n';
     }
-    // Switched off again lazily before the next single statement, so a script costs two
-    // round trips: the switch and the script itself.
-    if (!m_viceZapnuto) {
-        ++m_pocetPrikazu;
-        if (mysql_set_server_option(m_mysql, MYSQL_OPTION_MULTI_STATEMENTS_ON) != 0) {
-            nastavChybu();
-            if (chybny)
-                *chybny = 0;
-            zaznamenej(KategoriePrikazu(prikazy.first()), prikazy.first(), true);
-            return false;
-        }
-        m_viceZapnuto = true;
-        zaznamenej(QStringLiteral("Other"), QStringLiteral("SET OPTION MULTI_STATEMENTS ON"),
-                   false);
-    }
     ++m_pocetPrikazu;
     int i = 0;
+    bool neuplne = false;
     bool ok =
         mysql_real_query(m_mysql, vse.constData(), static_cast<unsigned long>(vse.size())) == 0;
     while (ok) {
         // Every result of statement i; a CALL sends one per SELECT and ends with a status.
+        Vysledek prvni;
+        bool prvniMaPole = false;
         for (;;) {
             bool meloPole = false;
             Vysledek v;
             if (!nactiVysledek(&v, &meloPole)) {
                 ok = false;
                 break;
+            }
+            if (meloPole && !prvniMaPole && kazdy) {
+                prvni = v;
+                prvniMaPole = true;
             }
             if (meloPole && vysledek)
                 *vysledek = std::move(v);
@@ -307,10 +302,19 @@ bool Spojeni::provedVice(const QStringList& prikazy, int* chybny, Vysledek* vysl
         }
         if (!ok)
             break;
+        if (kazdy)
+            kazdy->append(std::move(prvni));
         zaznamenej(KategoriePrikazu(prikazy[i]), prikazy[i], false);
         ++i;
-        if (i >= prikazy.size() || !mysql_more_results(m_mysql))
+        if (i >= prikazy.size())
             break;
+        if (!mysql_more_results(m_mysql)) {
+            // The server answered fewer statements than were sent: the link lost the rest
+            // of the text on the way, and what did not run must not count as done.
+            ok = false;
+            neuplne = true;
+            break;
+        }
         int r = mysql_next_result(m_mysql);
         if (r > 0)
             ok = false;
@@ -318,7 +322,15 @@ bool Spojeni::provedVice(const QStringList& prikazy, int* chybny, Vysledek* vysl
             break;
     }
     if (!ok) {
-        nastavChybu();
+        if (neuplne) {
+            m_kodChyby = CR_SERVER_LOST;
+            m_chyba = QStringLiteral("Spojení s databází bylo přerušeno: server provedl jen "
+                                     "%1 z %2 příkazů.")
+                          .arg(i)
+                          .arg(prikazy.size());
+        } else {
+            nastavChybu();
+        }
         if (i >= prikazy.size())
             i = static_cast<int>(prikazy.size()) - 1;
         if (chybny)
@@ -342,7 +354,7 @@ bool Spojeni::provedSBinarnim(const QString& sql, const QByteArray& data) {
         return false;
     }
     QByteArray b;
-    if (!zakoduj(sql, b) || !vypniVice())
+    if (!zakoduj(sql, b))
         return false;
     MYSQL_STMT* st = mysql_stmt_init(m_mysql);
     if (!st) {

@@ -43,12 +43,15 @@ public:
     // The port of the open connection.
     int port() const { return m_port; }
 
-    // One statement; the result set (if any) goes to *vysledek.
+    // One statement; the result set (if any) goes to *vysledek. A text that holds more than
+    // one statement is refused before anything is sent.
     bool proved(const QString& sql, Vysledek* vysledek = nullptr);
-    // Statements sent in one round trip (multi-statements switched on for it). On failure
-    // *chybny is the index of the failing statement; statements after it were not run.
-    // Results of the last statement that returned rows go to *vysledek.
-    bool provedVice(const QStringList& prikazy, int* chybny, Vysledek* vysledek = nullptr);
+    // Statements sent in one round trip. On failure *chybny is the index of the failing
+    // statement; statements after it were not run. Results of the last statement that
+    // returned rows go to *vysledek; *kazdy gets one result per statement that ran (empty
+    // for a statement without rows).
+    bool provedVice(const QStringList& prikazy, int* chybny, Vysledek* vysledek = nullptr,
+                    QList<Vysledek>* kazdy = nullptr);
     // One statement with one binary parameter ("?"), sent as a bound parameter so the bytes
     // never enter SQL text or the log.
     bool provedSBinarnim(const QString& sql, const QByteArray& data);
@@ -64,12 +67,10 @@ private:
     bool zakoduj(const QString& sql, QByteArray& b);
     bool nactiVysledek(Vysledek* vysledek, bool* meloPole);
     void zaznamenej(const QString& kategorie, const QString& text, bool chyba);
-    bool vypniVice();
     void nastavChybu();
 
     st_mysql* m_mysql = nullptr;
     int m_port = 0;
-    bool m_viceZapnuto = false;
     QString m_chyba;
     unsigned m_kodChyby = 0;
     qint64 m_pocetPrikazu = 0;

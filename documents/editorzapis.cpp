@@ -45,26 +45,28 @@ void EditorDokladu::suiButton15Click() {
         if (partiecela == PuvodniPartie && lomeni == PuvodniLomeni)
             StavZapisu = 1; // the mixed lot keeps its identity
     }
-    Vysledek existuje;
+    // The existence test and the settings travel together: one round trip, not two. The
+    // settings are read even when the lot turns out to exist; that costs nothing extra.
+    QStringList dotazy;
     // A kept lot has its card: that is what it keeps. A new or changed lot must have none.
-    if (StavZapisu != 1 && !s.proved(SqlExistencePartie(partiecela, lomeni), &existuje)) {
+    if (StavZapisu != 1)
+        dotazy << SqlExistencePartie(partiecela, lomeni);
+    dotazy << QStringLiteral("select UcetniRok,CislovaniD from kavlin");
+    QList<Vysledek> odpovedi;
+    int chybny = -1;
+    if (!s.provedVice(dotazy, &chybny, nullptr, &odpovedi) || odpovedi.size() != dotazy.size()) {
         dotaz(s.chyba(), {QStringLiteral("OK")}, Ikona::Stop);
         m_zapsat->setEnabled(true);
         return;
     }
-    if (existuje.pocetRadku() > 0) {
-        dotaz(QStringLiteral("Partie již existuje! Na středisku ") + existuje.text(0, 0),
+    if (StavZapisu != 1 && odpovedi.first().pocetRadku() > 0) {
+        dotaz(QStringLiteral("Partie již existuje! Na středisku ") + odpovedi.first().text(0, 0),
               {QStringLiteral("OK")}, Ikona::Stop);
         m_zapsat->setEnabled(true);
         return;
     }
     m_stav.ZapisSled(oprava ? 304 : 305);
-    Vysledek kavlin;
-    if (!s.proved(QStringLiteral("select UcetniRok,CislovaniD from kavlin"), &kavlin)) {
-        dotaz(s.chyba(), {QStringLiteral("OK")}, Ikona::Stop);
-        m_zapsat->setEnabled(true);
-        return;
-    }
+    const Vysledek& kavlin = odpovedi.last();
     VstupZapisu v;
     v.CisloPC = m_stav.CisloPC;
     v.stredisko = m_stav.stredisko;
@@ -86,16 +88,26 @@ void EditorDokladu::suiButton15Click() {
     m_stav.relace.skript().vymaz();
     m_stav.relace.skript().pridej(oprava ? Oprava(v, *m_tabulky)
                                          : SkriptNovehoDokladu(v, *m_tabulky));
-    const bool ok = ProvedSkriptSHlasenim(m_stav.relace, m_stav.pozadavekKonce);
+    // The number comes back as the last answer of the same round trip.
+    m_stav.relace.skript().pridej(QStringLiteral("select @CiDo as cisdok;"));
+    VysledekSkriptu vs;
+    const bool ok =
+        ProvedSkriptSHlasenim(m_stav.relace, m_stav.pozadavekKonce, &vs, JePartieZalozenaJinde);
     QApplication::processEvents();
     m_stav.relace.skript().vymaz();
+    if (vs.ocekavana) {
+        // Another workstation gave the lot its card after the existence test; all of this
+        // posting was undone and the document stays open as it was.
+        dotaz(QStringLiteral("Partie již existuje! Na středisku ") + m_stav.stredisko,
+              {QStringLiteral("OK")}, Ikona::Stop);
+        m_zapsat->setEnabled(true);
+        return;
+    }
     if (!ok)
         return; // rolled back, written to sme.err; the program ends
     m_stav.ZapisSled(oprava ? 312 : 322);
     m_stav.ZapisSled(306);
-    Vysledek cislo;
-    s.proved(QStringLiteral("select @CiDo as cisdok"), &cislo);
-    const QString cisdok = cislo.text(0, QStringLiteral("cisdok"));
+    const QString cisdok = vs.vysledek.text(0, QStringLiteral("cisdok"));
     m_stav.ZapisSled(307);
     Zpet();
     m_stav.ZapisSled(308);

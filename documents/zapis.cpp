@@ -82,10 +82,11 @@ QStringList Novy(const QString& rok, const QString& stredisko, int CislovaniD,
         QStringLiteral("BEGIN;"),
         QStringLiteral("SET @RokDo = ") + SqlText(rok) + QStringLiteral(";"),
         QStringLiteral("INSERT INTO `cisdokl` (`STREDISKO`, `ROK`, `TYPD`, `CISLO0`, `CISLOPC`)"),
-        // The year and the first number go in unquoted, as the numbering expects;
-        // both are digits made here, an empty year is written as NULL.
+        // The year and the first number go in unquoted, as the numbering expects; both are
+        // digits made here. An empty year is written as the empty text the year column
+        // holds (a bare nothing would be a syntax error).
         QStringLiteral(" VALUES (") + SqlText(stredisko) + QStringLiteral(", ") +
-            (rok.isEmpty() ? QStringLiteral("NULL") : rok) + QStringLiteral(", \"SM\", ") +
+            (rok.isEmpty() ? SqlText(rok) : rok) + QStringLiteral(", \"SM\", ") +
             (prvni.size() == 10 ? prvni : SqlText(prvni)) + QStringLiteral(",") + SqlText(cisloPC) +
             QStringLiteral(");"),
         QStringLiteral("SET @CiDo = @pomCis;")};
@@ -382,4 +383,9 @@ QString SqlExistencePartie(const QString& partiecela, qint64 lomeni) {
                        QStringLiteral(" where partiecela = ") + SqlText(partiecela),
                        QStringLiteral(" and lomeni = ") + SqlText(QString::number(lomeni))}
         .join(QLatin1Char('\n'));
+}
+
+bool JePartieZalozenaJinde(unsigned kod, const QString& prikaz) {
+    return kod == 1062 &&
+           prikaz.trimmed().startsWith(QLatin1String("insert into skarta"), Qt::CaseInsensitive);
 }

@@ -50,3 +50,6 @@ QStringList Oprava(const VstupZapisu& v, PracovniTabulky& t);
 QStringList SkriptNovehoDokladu(const VstupZapisu& v, PracovniTabulky& t);
 // Whether the lot has a stock card at any cost centre.
 QString SqlExistencePartie(const QString& partiecela, qint64 lomeni);
+// Whether a failed posting statement is the new stock card of a lot that another
+// workstation has just given a card (the unique key of the cards).
+bool JePartieZalozenaJinde(unsigned kod, const QString& prikaz);

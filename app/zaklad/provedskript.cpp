@@ -5,10 +5,14 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 
-bool ProvedSkriptSHlasenim(Relace& relace, const std::function<void()>& pozadavekKonce) {
-    VysledekSkriptu v = relace.ProvedSkript();
-    if (v.ok)
-        return true;
+bool ProvedSkriptSHlasenim(Relace& relace, const std::function<void()>& pozadavekKonce,
+                           VysledekSkriptu* vysledek, const OcekavanaChyba& ocekavana) {
+    VysledekSkriptu v = relace.ProvedSkript(ocekavana);
+    const bool ok = v.ok, konec = !v.ok && !v.ocekavana;
+    if (vysledek)
+        *vysledek = std::move(v);
+    if (!konec)
+        return ok;
     dotaz(QStringLiteral("Nastala chyba SQL. Program bude ukončen."), {QStringLiteral("OK")},
           Ikona::Varovani);
     if (pozadavekKonce)

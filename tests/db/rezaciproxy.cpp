@@ -130,6 +130,8 @@ void RezaciProxy::obsluz(int klient) {
                 const ssize_t n = ::recv(server, buf, sizeof buf, 0);
                 if (n <= 0)
                     break;
+                if (m_odpovediProjdou)
+                    posliVse(klient, buf, static_cast<size_t>(n));
                 posledniOdpoved = std::chrono::steady_clock::now();
             }
             if (std::chrono::steady_clock::now() - posledniOdpoved >

@@ -20,8 +20,13 @@ public:
 
     bool spust(std::string* chyba);
     int port() const { return m_port; }
-    // Arms the cut for the next script; k >= 1.
-    void nastavRez(int k) { m_rez = k; }
+    // Arms the cut for the next script; k >= 1. With `odpovediProjdou` the answers to the k
+    // statements still reach the client before the link ends, so it sees a complete,
+    // shorter conversation instead of a dead one.
+    void nastavRez(int k, bool odpovediProjdou = false) {
+        m_odpovediProjdou = odpovediProjdou;
+        m_rez = k;
+    }
     // Statements the last cut script still carried (0 before the first cut).
     int odeslanoPrikazu() const { return m_odeslano; }
 
@@ -34,6 +39,7 @@ private:
     int m_naslouchac = -1;
     std::atomic<bool> m_bezi = false;
     std::atomic<int> m_rez = 0;
+    std::atomic<bool> m_odpovediProjdou = false;
     std::atomic<int> m_odeslano = 0;
     std::thread m_prijimac;
     std::mutex m_mutex;

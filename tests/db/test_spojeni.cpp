@@ -234,22 +234,56 @@ TEST_F(SkriptTest, PromenneACallVJednomPrujezdu) {
     qint64 pred = s.pocetPrikazu();
     VysledekSkriptu v = r.ProvedSkript();
     ASSERT_TRUE(v.ok) << v.chyba.toStdString();
-    EXPECT_LE(s.pocetPrikazu() - pred, 2);
+    EXPECT_EQ(s.pocetPrikazu() - pred, 1);
+    EXPECT_EQ(v.vysledek.text(0, 0), QStringLiteral("2620000007")); // the last rows returned
     EXPECT_EQ(db.hodnota(QStringLiteral("select cislodokla from smesi where popis = 'po volání'")),
               QStringLiteral("2620000007"));
     EXPECT_EQ(udalosti,
-              (QStringList{QStringLiteral("Other:SET OPTION MULTI_STATEMENTS ON"),
-                           QStringLiteral("Transaction:BEGIN"),
+              (QStringList{QStringLiteral("Transaction:BEGIN"),
                            QStringLiteral("Execute:SET @CiDo = '2620000007'"),
                            QStringLiteral("Execute:call dva_vysledky()"),
                            QStringLiteral("Execute:insert into smesi (cislodokla, popis) values "
                                           "(@CiDo, 'po volání')"),
                            QStringLiteral("Execute:select @CiDo"),
                            QStringLiteral("Transaction:COMMIT")}));
-    // Ordinary statements after a script run one at a time again: a second statement in
-    // one call is refused by the server.
-    EXPECT_FALSE(s.proved(QStringLiteral("select 1; select 2")));
-    EXPECT_EQ(udalosti.mid(7, 1),
-              QStringList{QStringLiteral("Other:SET OPTION MULTI_STATEMENTS OFF")});
+    // A text given as one statement never carries a second one: refused before it is sent.
+    pred = s.pocetPrikazu();
+    EXPECT_FALSE(s.proved(QStringLiteral("select 1; delete from smesi")));
+    EXPECT_EQ(s.pocetPrikazu(), pred);
+    EXPECT_EQ(db.pocet(QStringLiteral("smesi")), 1);
+    EXPECT_TRUE(s.proved(QStringLiteral("select 'a;b' as t; ")));
+    EXPECT_TRUE(s.proved(QStringLiteral("select 1")));
+}
+
+TEST(Spojeni, DavkaVraciOdpovedKazdehoPrikazuAHodnotyZustanouHodnotami) {
+    TestDb db;
+    Spojeni& s = db.spojeni();
+    zalozTabulku(s);
+    // A typed value that tries to end its literal and start a statement of its own.
+    const QString zly = QStringLiteral("x'); delete from zkouska; -- \\'; drop table zkouska; #");
+    ASSERT_TRUE(s.proved(QStringLiteral("insert into zkouska (t) values (") + SqlText(zly) +
+                         QStringLiteral(")")))
+        << s.chyba().toStdString();
+    QList<Vysledek> odpovedi;
+    int chybny = -1;
+    const qint64 pred = s.pocetPrikazu();
+    ASSERT_TRUE(s.provedVice({QStringLiteral("select t from zkouska where t = ") + SqlText(zly),
+                              QStringLiteral("set @a = 1"),
+                              QStringLiteral("select count(*) as n from zkouska")},
+                             &chybny, nullptr, &odpovedi));
+    EXPECT_EQ(s.pocetPrikazu() - pred, 1);
+    ASSERT_EQ(odpovedi.size(), 3);
+    EXPECT_EQ(odpovedi[0].text(0, 0), zly);
+    EXPECT_EQ(odpovedi[1].pocetPoli(), 0);
+    EXPECT_EQ(odpovedi[2].text(0, 0), QStringLiteral("1"));
+
+    // A failing statement: the answers of those before it are there, nothing after it ran.
+    ASSERT_FALSE(s.provedVice({QStringLiteral("select 7"), QStringLiteral("select * from neni"),
+                               QStringLiteral("insert into zkouska (t) values ('po chybě')")},
+                              &chybny, nullptr, &odpovedi));
+    EXPECT_EQ(chybny, 1);
+    ASSERT_EQ(odpovedi.size(), 1);
+    EXPECT_EQ(odpovedi[0].text(0, 0), QStringLiteral("7"));
+    EXPECT_EQ(db.pocet(QStringLiteral("zkouska")), 1);
     EXPECT_TRUE(s.proved(QStringLiteral("select 1")));
 }

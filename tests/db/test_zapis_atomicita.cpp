@@ -126,8 +126,10 @@ protected:
         return r.spojeni().pripoj(p) && r.spojeni().proved(QStringLiteral("SET names cp1250;"));
     }
 
-    // For every k below the script's length: cut after k statements; nothing stays.
-    void KazdyRez(const QStringList& skript) {
+    // For every k below the script's length: cut after k statements; nothing stays. With
+    // `odpovediProjdou` the client gets the answers to those k statements before the link
+    // ends, as if the server had been sent a shorter script.
+    void KazdyRez(const QStringList& skript, bool odpovediProjdou = false) {
         SkriptovyProcesor sp;
         sp.pridej(skript);
         const int n = static_cast<int>(sp.prikazy().size());
@@ -141,7 +143,7 @@ protected:
             ASSERT_TRUE(Pripoj(r)) << r.spojeni().chyba().toStdString();
             Vysledek id;
             ASSERT_TRUE(r.spojeni().proved(QStringLiteral("select connection_id()"), &id));
-            proxy.nastavRez(k);
+            proxy.nastavRez(k, odpovediProjdou);
             r.skript().pridej(skript);
             zpravy.clear();
             bool konec = false;
@@ -192,6 +194,16 @@ TEST_F(Atomicita, NovyDokladPoKazdemPrikazu) {
               QStringLiteral("400,460,140"));
     EXPECT_EQ(db.hodnota(QStringLiteral("select concat(pocet, '/', round(zbytek)) from sklpalety")),
               QStringLiteral("2/15"));
+}
+
+// The answers of the statements that got through arrive: the executor must still see that
+// the rest never ran, and must not call the posting done.
+TEST_F(Atomicita, ServerOdpovedelJenNaCastSkriptu) {
+    const QStringList skript = SkriptNovehoDokladu(v, t);
+    KazdyRez(skript, true);
+    EXPECT_EQ(db.pocet(QStringLiteral("smesi")), 0);
+    DalsiStart(skript);
+    EXPECT_EQ(db.pocet(QStringLiteral("smesi"), QStringLiteral("cislodokla = '2026200001'")), 3);
 }
 
 TEST_F(Atomicita, OpravaPoKazdemPrikazu) {

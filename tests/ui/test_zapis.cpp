@@ -22,6 +22,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <chrono>
+#include <thread>
 
 TEST(Cislovani, PrefixARok) {
     struct Pripad {
@@ -47,10 +49,9 @@ TEST(Cislovani, RokyPred2016CislujeModul) {
     TestDb db;
     Relace r;
     ASSERT_TRUE(r.spojeni().pripoj(db.parametry()));
-    auto cislo = [&] {
+    auto cislo = [&](const QString& rok = QStringLiteral("2015")) {
         r.skript().vymaz();
-        r.skript().pridej(
-            Novy(QStringLiteral("2015"), QStringLiteral("01"), 0, QStringLiteral("05")));
+        r.skript().pridej(Novy(rok, QStringLiteral("01"), 0, QStringLiteral("05")));
         r.skript().pridej(QStringLiteral("COMMIT;"));
         EXPECT_TRUE(r.ProvedSkript().ok);
         Vysledek v;
@@ -63,10 +64,35 @@ TEST(Cislovani, RokyPred2016CislujeModul) {
                        "('2015010007', '2015', '01', 1), "
                        "('2015010012', '2015', '01', 1), ('2015020099', '2015', '02', 1)")));
     EXPECT_EQ(cislo(), QStringLiteral("2015010013"));
+    // A setting that gives no year: the series without a year, numbered by the module too.
+    EXPECT_EQ(cislo(QString()), QStringLiteral("010001"));
+    EXPECT_EQ(
+        db.pocet(QStringLiteral("cisdokl"), QStringLiteral("ROK = '' and CISLO0 = '0000010001'")),
+        1);
 }
 
 namespace {
 class Zapis : public SadaOkna {};
+
+// The header's date and lot, and one component line per (lot, quantity) at 50 %.
+void VyplnSmes(EditorDokladu* e, const QString& lot,
+               std::initializer_list<std::pair<const char*, const char*>> radky) {
+    e->datum()->setDate(QDate(2026, 11, 20));
+    ASSERT_TRUE(e->kontrolaPole(e->datum()));
+    QLineEdit* partie = e->pole(QStringLiteral("PARTIE"));
+    partie->setText(lot);
+    ASSERT_TRUE(e->kontrolaPole(partie));
+    for (const auto& [radek, mnozstvi] : radky) {
+        e->tlacitko(QStringLiteral("suiButton21"))->click();
+        QLineEdit* p = e->radekPole(QStringLiteral("PARTIE"));
+        p->setText(QString::fromLatin1(radek));
+        ASSERT_TRUE(e->kontrolaPole(p));
+        e->vyberKaret()->tlacitkoPrevzit()->click();
+        e->radekPole(QStringLiteral("MNOZSTVI"))->setText(QString::fromLatin1(mnozstvi));
+        e->radekPole(QStringLiteral("PR"))->setText(QStringLiteral("50"));
+        e->tlacitko(QStringLiteral("suiButton13"))->click();
+    }
+}
 
 void data(TestDb& db) {
     for (const QString& sql :
@@ -108,24 +134,11 @@ TEST_F(Zapis, NovaSmesOdZapsaniPoSeznam) {
     e->tlacitkoZapsat()->click();
     EXPECT_EQ(zpravy, QStringList{QStringLiteral("Není vyplněna partie směsi.")});
     zpravy.clear();
-    e->datum()->setDate(QDate(2026, 11, 20));
-    ASSERT_TRUE(e->kontrolaPole(e->datum()));
     QLineEdit* partie = e->pole(QStringLiteral("PARTIE"));
-    partie->setText(QStringLiteral("260090001"));
-    ASSERT_TRUE(e->kontrolaPole(partie));
+    ASSERT_NO_FATAL_FAILURE(
+        VyplnSmes(e, QStringLiteral("260090001"), {{"260010101", "100"}, {"260010201", "100"}}));
     e->pole(QStringLiteral("POPIS"))->setText(QStringLiteral("Směs pro O'Neil \\ ÚKZÚZ"));
     emit e->pole(QStringLiteral("POPIS"))->editingFinished();
-    for (const auto& [lot, mnozstvi] :
-         {std::pair{"260010101", "100"}, std::pair{"260010201", "100"}}) {
-        e->tlacitko(QStringLiteral("suiButton21"))->click();
-        QLineEdit* p = e->radekPole(QStringLiteral("PARTIE"));
-        p->setText(QString::fromLatin1(lot));
-        ASSERT_TRUE(e->kontrolaPole(p));
-        e->vyberKaret()->tlacitkoPrevzit()->click();
-        e->radekPole(QStringLiteral("MNOZSTVI"))->setText(QString::fromLatin1(mnozstvi));
-        e->radekPole(QStringLiteral("PR"))->setText(QStringLiteral("50"));
-        e->tlacitko(QStringLiteral("suiButton13"))->click();
-    }
     ASSERT_TRUE(zpravy.isEmpty()) << zpravy.join(QLatin1Char('|')).toStdString();
     // The lot already has a card (at another cost centre): refused, nothing written.
     e->tlacitkoZapsat()->click();
@@ -138,11 +151,16 @@ TEST_F(Zapis, NovaSmesOdZapsaniPoSeznam) {
     partie->setText(QStringLiteral("260080001"));
     ASSERT_TRUE(e->kontrolaPole(partie));
     e->potvrzena()->setChecked(true);
+    const qint64 pred = okno.relace().spojeni().pocetPrikazu();
     e->tlacitkoZapsat()->click();
     EXPECT_EQ(zpravy, QStringList{QStringLiteral("Zapsat provedené změny?")});
     EXPECT_FALSE(okno.editorOtevren());
     const QString cislo = QStringLiteral("2026100001");
     EXPECT_EQ(okno.seznam()->vybranyDoklad(), cislo);
+    EXPECT_EQ(okno.seznam()->modelRadku()->rowCount(), 2);
+    // The existence test with the settings, the script with its number, the list with the
+    // new document's rows (this cost centre keeps no pallets).
+    EXPECT_EQ(okno.relace().spojeni().pocetPrikazu() - pred, 3);
 
     EXPECT_EQ(db.pocet(QStringLiteral("smesi"),
                        QStringLiteral("cislodokla = '%1' and rokd = '2026'").arg(cislo)),
@@ -163,6 +181,79 @@ TEST_F(Zapis, NovaSmesOdZapsaniPoSeznam) {
                        QStringLiteral("cislodokla = '%1' and doklad = 'SM'").arg(cislo)),
               1);
     EXPECT_EQ(db.pocet(QStringLiteral("cisdokl")), 1);
+}
+
+// Another workstation gives the new lot its card between our existence test and our
+// script (its transaction still open when we test, committed while our insert waits): our
+// posting is undone whole, the user is told, the document stays open and can be posted
+// under another lot. The program goes on.
+TEST_F(Zapis, PartieZalozenaJinouStaniciMezitim) {
+    TestDb db;
+    data(db);
+    kavlinIni(db);
+    smesiIni().zapis(QStringLiteral("TForm1"), QStringLiteral("Label1_Caption"),
+                     QStringLiteral("10"));
+    auto uk = spust();
+    TForm1& okno = *uk;
+    ASSERT_TRUE(okno.fazeZobrazeniHotova());
+    EditorDokladu* e = okno.editor();
+    okno.akce(QStringLiteral("Novdoklad1"))->trigger();
+    ASSERT_NO_FATAL_FAILURE(
+        VyplnSmes(e, QStringLiteral("260080001"), {{"260010101", "100"}, {"260010201", "100"}}));
+    ASSERT_TRUE(zpravy.isEmpty()) << zpravy.join(QLatin1Char('|')).toStdString();
+    const QString karty = db.hodnota(
+        QStringLiteral("select group_concat(round(zustatek) order by partiecela) from skarta"));
+
+    Spojeni jina;
+    ASSERT_TRUE(jina.pripoj(db.parametry()));
+    std::thread potvrzeni;
+    bool zasah = true; // only the first posting meets the other workstation
+    NastavOdpovidac([&](const ZaznamDotazu& z) {
+        zpravy << z.text;
+        if (z.text == QStringLiteral("Zapsat provedené změny?") && zasah) {
+            zasah = false;
+            EXPECT_TRUE(jina.proved(QStringLiteral("BEGIN")));
+            EXPECT_TRUE(jina.proved(QStringLiteral(
+                "insert into skarta (partiecela, lomeni, stredisko, zustatek) values "
+                "('26-0126-00800-01', 0, '10', 7)")));
+            potvrzeni = std::thread([&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(700));
+                jina.proved(QStringLiteral("COMMIT"));
+            });
+        }
+        return 1;
+    });
+    const qint64 pred = okno.relace().spojeni().pocetPrikazu();
+    e->tlacitkoZapsat()->click();
+    // The existence test saw nothing; the script ran, met the card and was rolled back.
+    EXPECT_EQ(okno.relace().spojeni().pocetPrikazu() - pred, 3);
+    ASSERT_TRUE(potvrzeni.joinable()) << zpravy.join(QLatin1Char('|')).toStdString();
+    potvrzeni.join();
+    EXPECT_EQ(zpravy, (QStringList{QStringLiteral("Zapsat provedené změny?"),
+                                   QStringLiteral("Partie již existuje! Na středisku 10")}));
+    EXPECT_FALSE(okno.konci());
+    EXPECT_TRUE(okno.editorOtevren());
+    EXPECT_TRUE(e->tlacitkoZapsat()->isEnabled());
+    EXPECT_TRUE(okno.relace().spojeni().jePripojeno());
+    EXPECT_FALSE(QFile::exists(prog + QStringLiteral("sme.err")));
+    EXPECT_EQ(db.pocet(QStringLiteral("smesi")), 0);
+    EXPECT_EQ(db.pocet(QStringLiteral("cisdokl")), 0);
+    EXPECT_EQ(db.pocet(QStringLiteral("historied"), QStringLiteral("doklad = 'SM'")), 0);
+    ASSERT_TRUE(jina.proved(QStringLiteral("delete from skarta where zustatek = 7")));
+    EXPECT_EQ(db.hodnota(QStringLiteral(
+                  "select group_concat(round(zustatek) order by partiecela) from skarta")),
+              karty);
+
+    // Under another lot the same document posts.
+    zpravy.clear();
+    QLineEdit* partie = e->pole(QStringLiteral("PARTIE"));
+    partie->setText(QStringLiteral("260070001"));
+    ASSERT_TRUE(e->kontrolaPole(partie));
+    e->tlacitkoZapsat()->click();
+    EXPECT_EQ(zpravy, QStringList{QStringLiteral("Zapsat provedené změny?")});
+    EXPECT_FALSE(okno.editorOtevren());
+    EXPECT_EQ(okno.seznam()->vybranyDoklad(), QStringLiteral("2026100001"));
+    EXPECT_EQ(db.pocet(QStringLiteral("smesi"), QStringLiteral("cislodokla = '2026100001'")), 3);
 }
 
 TEST(ZapisPalet, OtevreniObaluPriZaporemZbytku) {
