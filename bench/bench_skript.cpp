@@ -11,12 +11,12 @@
 #include "latencniproxy.h"
 #include "relace.h"
 
+#include "benchserver.h"
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
-#include "benchserver.h"
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -273,7 +273,7 @@ static int Beh(int argc, char** argv) {
     std::vector<Mereni> vysledky{pripojeni};
     std::vector<double> msSkriptu, msPrvniho, msDalsiho, msNaivne;
     for (int b = 1; b <= pocetBehu; ++b) {
-        // An ordinary statement before, as in the program: multi-statements are off.
+        // An ordinary statement before, as in the program.
         vyber1();
         vysledky.push_back(merak.zmer(QStringLiteral("executor, run %1").arg(b), spustSkript));
         msSkriptu.push_back(vysledky.back().ms);
@@ -282,7 +282,7 @@ static int Beh(int argc, char** argv) {
         vysledky.push_back(merak.zmer(QStringLiteral("  next select 1"), vyber1));
         msDalsiho.push_back(vysledky.back().ms);
     }
-    // Two scripts back to back: the second finds multi-statements still on.
+    // Two scripts back to back.
     spustSkript();
     vysledky.push_back(merak.zmer(QStringLiteral("executor, right after a script"), spustSkript));
     const int skriptu = pocetBehu + 2;

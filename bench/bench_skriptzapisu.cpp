@@ -205,26 +205,45 @@ static int Beh(int argc, char** argv) {
         Doklad(t, b);
         dotaz(QStringLiteral("select 1"), nullptr); // as after the user's last click
         const Mereni m = zmer([&] {
-            // What the handler sends from the confirmation to the number read.
-            Vysledek existuje, kavlin, cislo;
-            dotaz(SqlExistencePartie(Lot(90000 + b), 0), &existuje);
-            if (!existuje.prazdny())
+            // What the handler sends from the confirmation to the number read: the existence
+            // test with the settings in one batch, then the script ending in the number's read.
+            // One by one, each of those statements travels alone.
+            const QStringList pred{SqlExistencePartie(Lot(90000 + b), 0),
+                                   QStringLiteral("select UcetniRok,CislovaniD from kavlin")};
+            QList<Vysledek> odpovedi;
+            if (naivne) {
+                for (const QString& p : pred) {
+                    odpovedi.append(Vysledek());
+                    dotaz(p, &odpovedi.last());
+                }
+            } else {
+                int chybny = -1;
+                if (!s.provedVice(pred, &chybny, nullptr, &odpovedi) || odpovedi.size() != 2)
+                    Konec(s.chyba());
+            }
+            if (!odpovedi.first().prazdny())
                 Konec(QStringLiteral("the lot exists"));
-            dotaz(QStringLiteral("select UcetniRok,CislovaniD from kavlin"), &kavlin);
+            const Vysledek& kavlin = odpovedi.last();
             v.UcetniRok = kavlin.text(0, QStringLiteral("UcetniRok"));
             v.CislovaniD = static_cast<int>(kavlin.cele(0, QStringLiteral("CislovaniD")));
             relace.skript().vymaz();
             relace.skript().pridej(SkriptNovehoDokladu(v, t));
+            relace.skript().pridej(QStringLiteral("select @CiDo as cisdok;"));
             prikazu = relace.skript().prikazy().size();
+            QString cislo;
             if (naivne) {
+                Vysledek posledni;
                 for (const QString& p : relace.skript().prikazy())
-                    dotaz(p, nullptr);
+                    dotaz(p, &posledni);
+                cislo = posledni.text(0, 0);
             } else {
                 const VysledekSkriptu vs = relace.ProvedSkript();
                 if (!vs.ok)
                     Konec(vs.chyba);
+                cislo = vs.vysledek.text(0, 0);
             }
-            dotaz(QStringLiteral("select @CiDo as cisdok"), &cislo);
+            if (cislo.size() != 10)
+                Konec(QStringLiteral("no document number: ") + cislo);
         });
         (naivne ? msNaivne : msSkriptu).push_back(m.ms);
         (naivne ? posledniNaivne : posledniSkript) = m;

@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <chrono>
 #include <thread>
@@ -435,4 +436,57 @@ TEST(Oprava, ZmenenaPartieAOdebranyRadek) {
         karty(db),
         QStringLiteral("26-0126-00101-01=400/600 26-0126-00102-01=500/0 26-0126-00600-01=600/0"));
     EXPECT_EQ(db.pocet(QStringLiteral("smesi"), QStringLiteral("cislodokla = '2610000001'")), 2);
+}
+
+// A correction posted from the window: the first lot's line 600 -> 700 kg, the kept mixed lot
+// 1000 -> 1100; the list comes back on the document. (With SM_JAKNC 0 a lot already
+// delivered cannot be corrected, so the delivery note of the fixture goes.)
+TEST_F(Zapis, OpravaZOknaPoSeznam) {
+    TestDb db;
+    posledniDoklad(db);
+    for (const QString& sql :
+         {QStringLiteral("delete from dlrad"),
+          QStringLiteral("update skarta set zustatek = 1000 where partiecela = '26-0126-00500-01'"),
+          QStringLiteral("insert into strtopc (stred, nazevstr, palety) values ('10', 'Sklad', 0)"),
+          QStringLiteral("insert into kavlin (UcetniRok, CislovaniD, SM_JAKNC, SM_vyrobky, "
+                         "zakl_mj, uzavreneuo) values ('1', 0, 0, 'N', 'kg', '202001')")})
+        ASSERT_TRUE(db.spojeni().proved(sql)) << db.spojeni().chyba().toStdString();
+    kavlinIni(db);
+    smesiIni().zapis(QStringLiteral("TForm1"), QStringLiteral("Label1_Caption"),
+                     QStringLiteral("10"));
+    auto uk = spust();
+    TForm1& okno = *uk;
+    ASSERT_TRUE(okno.fazeZobrazeniHotova());
+    ASSERT_TRUE(okno.seznam()->vyber(QStringLiteral("2610000001")));
+    okno.akce(QStringLiteral("Opravit1"))->trigger();
+    ASSERT_TRUE(okno.editorOtevren()) << zpravy.join(QLatin1Char('|')).toStdString();
+    EditorDokladu* e = okno.editor();
+    int radek = -1;
+    for (int r = 0; r < e->modelRadku()->rowCount(); ++r)
+        if (e->modelRadku()->hodnota(r, QStringLiteral("PARTIE")) == QLatin1String("260010101"))
+            radek = r;
+    ASSERT_GE(radek, 0);
+    e->gridRadku()->setCurrentIndex(e->modelRadku()->index(radek, 0));
+    e->tlacitko(QStringLiteral("suiButton22"))->click();
+    e->radekPole(QStringLiteral("MNOZSTVI"))->setText(QStringLiteral("700"));
+    e->tlacitko(QStringLiteral("suiButton13"))->click();
+    EXPECT_EQ(okno.pracovniTabulky()->hlavicka().cislo(QStringLiteral("MNOZSTVI")).text(),
+              QStringLiteral("1100"));
+    const QStringList predZapisem = zpravy;
+    zpravy.clear();
+    const qint64 pred = okno.relace().spojeni().pocetPrikazu();
+    e->tlacitkoZapsat()->click();
+    EXPECT_EQ(zpravy, QStringList{QStringLiteral("Zapsat provedené změny?")})
+        << predZapisem.join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE(okno.editorOtevren());
+    EXPECT_EQ(okno.seznam()->vybranyDoklad(), QStringLiteral("2610000001"));
+    // The settings alone (a kept lot needs no existence test), the script, the list.
+    EXPECT_EQ(okno.relace().spojeni().pocetPrikazu() - pred, 3);
+    EXPECT_EQ(karty(db),
+              QStringLiteral(
+                  "26-0126-00101-01=300/700 26-0126-00102-01=100/400 26-0126-00500-01=1100/0"));
+    EXPECT_EQ(db.hodnota(QStringLiteral("select concat(round(mnozstvi), '|', slonaukzuz) from "
+                                        "smesi where smes = 1")),
+              QStringLiteral("1100|2026-10-05 08:09:10"));
+    EXPECT_EQ(db.pocet(QStringLiteral("smesi"), QStringLiteral("cislodokla = '2610000001'")), 3);
 }
