@@ -1,4 +1,5 @@
 #include "strankaobalu.h"
+#include "mrizka.h"
 
 #include "cp1250pole.h"
 #include "dbf.h"
@@ -124,15 +125,8 @@ StrankaObalu::StrankaObalu(StavProgramu& stav, QWidget* rodic) : QWidget(rodic),
     for (int c = 0; c < static_cast<int>(std::size(sloupce)); ++c)
         m_model->setHorizontalHeaderItem(c,
                                          new QStandardItem(QString::fromUtf8(sloupce[c].titulek)));
-    m_grid = new QTableView(this);
-    m_grid->setObjectName(QStringLiteral("suiDBGridObaly"));
+    m_grid = NovaMrizka(this, QStringLiteral("suiDBGridObaly"));
     m_grid->setModel(m_model);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->verticalHeader()->setVisible(false);
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
-    m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     vlevo->addWidget(m_grid, 1);
 
     auto tlacitko = [this](QWidget* rodic, const char* jmeno, const QString& titulek) {

@@ -1,4 +1,5 @@
 #include "vyberceniku.h"
+#include "mrizka.h"
 
 #include "dotaz.h"
 #include "hledat.h"
@@ -60,15 +61,8 @@ VyberCeniku::VyberCeniku(StavProgramu& stav, QWidget* rodic) : QWidget(rodic), m
     m_model = new ModelVysledku(this);
     m_filtr = new FiltrCeniku(this);
     m_filtr->setSourceModel(m_model);
-    m_grid = new QTableView(this);
-    m_grid->setObjectName(QStringLiteral("suiDBGrid2"));
+    m_grid = NovaMrizka(this, QStringLiteral("suiDBGrid2"));
     m_grid->setModel(m_filtr);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->verticalHeader()->setVisible(false);
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
-    m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_grid->horizontalHeader()->setSectionsClickable(true);
     l->addWidget(m_grid, 1);
 
