@@ -169,34 +169,16 @@ bool SeznamDokladu::UdelejSQL(const QString& vybrat) {
     m_titulek->setText(m_stav.FiltrSQL.isEmpty()
                            ? QStringLiteral("Seznam dokladů Směsi")
                            : QStringLiteral("Seznam dokladů Směsi - filtr: ") + m_stav.FiltrPopis);
-    int radek = -1;
-    if (ok && m_modelSeznam->rowCount() > 0) {
-        radek = 0;
-        const Vysledek& v = m_modelSeznam->vysledek();
-        const int idx = v.index(QStringLiteral("cislodokla"));
-        for (int r = 0; !vybrat.isEmpty() && r < v.pocetRadku(); ++r)
-            if (v.text(r, idx) == vybrat) {
-                radek = r;
-                if (sRadky && vse && odpovedi.size() == 3) {
-                    m_pripraveneRadkyDokladu = vybrat;
-                    m_pripraveneRadky = std::move(odpovedi[2]);
-                }
-                break;
-            }
+    // The list was reset, so selecting any row refreshes the panes, which take the rows
+    // fetched above when they are the selected document's.
+    if (sRadky && vse && odpovedi.size() == 3) {
+        m_pripraveneRadkyDokladu = vybrat;
+        m_pripraveneRadky = std::move(odpovedi[2]);
     }
-    if (radek >= 0) {
-        const int sloupec = qMax(0, m_seznam->currentIndex().column());
-        const QModelIndex i = m_modelSeznam->index(radek, sloupec);
-        // A move to another row refreshes the panes by itself; staying on one does not.
-        const bool stejnyRadek = m_seznam->currentIndex().row() == radek;
-        m_seznam->setCurrentIndex(i);
-        if (stejnyRadek)
-            ObnovPanely();
-        if (radek > 0)
-            m_seznam->scrollTo(i, QAbstractItemView::PositionAtCenter);
-    } else {
+    if (!ok || m_modelSeznam->rowCount() == 0)
         ObnovPanely();
-    }
+    else if (!vyber(vybrat))
+        m_seznam->setCurrentIndex(m_modelSeznam->index(0, 0));
     m_pripraveneRadkyDokladu.clear();
     m_pripraveneRadky = Vysledek();
     m_stav.ZapisSled(555);

@@ -166,17 +166,9 @@ VysledekSkriptu Relace::ProvedSkript(const OcekavanaChyba& ocekavana) {
         if (m_spojeni.provedVice(prikazy, &chybny, &v.vysledek))
             return v;
         const unsigned kod = m_spojeni.kodChyby();
-        if (ocekavana && m_spojeni.jePripojeno() && chybny >= 0 &&
-            ocekavana(kod, prikazy.value(chybny))) {
-            v.ok = false;
-            v.ocekavana = true;
-            v.kod = kod;
-            v.chybnyPrikaz = chybny;
-            v.chyba = m_spojeni.chyba();
-            m_spojeni.proved(QStringLiteral("ROLLBACK;"));
-            return v;
-        }
-        if ((kod != 1213 && kod != 1205) || pokus >= pokusuPriZablokovani ||
+        v.ocekavana = ocekavana && m_spojeni.jePripojeno() && chybny >= 0 &&
+                      ocekavana(kod, prikazy.value(chybny));
+        if (v.ocekavana || (kod != 1213 && kod != 1205) || pokus >= pokusuPriZablokovani ||
             !m_spojeni.jePripojeno())
             break;
         ++v.opakovani;
@@ -189,6 +181,8 @@ VysledekSkriptu Relace::ProvedSkript(const OcekavanaChyba& ocekavana) {
     v.chyba = m_spojeni.chyba();
     v.kod = m_spojeni.kodChyby();
     m_spojeni.proved(QStringLiteral("ROLLBACK;"));
+    if (v.ocekavana)
+        return v; // the caller answers it; the session stays
 
     QByteArray puvodni;
     {

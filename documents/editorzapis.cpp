@@ -54,7 +54,7 @@ void EditorDokladu::suiButton15Click() {
     dotazy << QStringLiteral("select UcetniRok,CislovaniD from kavlin");
     QList<Vysledek> odpovedi;
     int chybny = -1;
-    if (!s.provedVice(dotazy, &chybny, nullptr, &odpovedi) || odpovedi.size() != dotazy.size()) {
+    if (!s.provedVice(dotazy, &chybny, nullptr, &odpovedi)) {
         dotaz(s.chyba(), {QStringLiteral("OK")}, Ikona::Stop);
         m_zapsat->setEnabled(true);
         return;

@@ -66,6 +66,13 @@ protected:
         (void)QTest::qWaitFor([&] { return okno->fazeZobrazeniHotova() || okno->konci(); }, 10000);
         return okno;
     }
+    // The same, on the test database at the given cost centre.
+    std::unique_ptr<TForm1> spustNaStredisku(const TestDb& db,
+                                             const QString& stredisko = QStringLiteral("10")) {
+        kavlinIni(db);
+        smesiIni().zapis(QStringLiteral("TForm1"), QStringLiteral("Label1_Caption"), stredisko);
+        return spust();
+    }
     QString puvodni, koren, prog;
     QStringList zpravy;
     bool denniKontrola = false;

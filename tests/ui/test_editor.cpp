@@ -88,9 +88,7 @@ class Editor : public SadaOkna {
 protected:
     std::unique_ptr<TForm1> spust(const TestDb& db,
                                   const QString& stredisko = QStringLiteral("10")) {
-        kavlinIni(db);
-        smesiIni().zapis(QStringLiteral("TForm1"), QStringLiteral("Label1_Caption"), stredisko);
-        return SadaOkna::spust();
+        return spustNaStredisku(db, stredisko);
     }
     bool otevri(TForm1& okno, const QString& cislo) {
         if (!okno.seznam()->vyber(cislo))

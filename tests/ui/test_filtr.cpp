@@ -83,12 +83,7 @@ TEST(Filtr, HistorieAZpetPoJedne) {
 
 class FiltrOkno : public SadaOkna {
 protected:
-    std::unique_ptr<TForm1> spust(const TestDb& db) {
-        kavlinIni(db);
-        smesiIni().zapis(QStringLiteral("TForm1"), QStringLiteral("Label1_Caption"),
-                         QStringLiteral("10"));
-        return SadaOkna::spust();
-    }
+    std::unique_ptr<TForm1> spust(const TestDb& db) { return spustNaStredisku(db); }
 };
 
 TEST_F(FiltrOkno, FiltrZBunkyPrezijeRestart) {

@@ -67,10 +67,7 @@ void data(TestDb& db, bool vyrobky) {
 class Radky : public SadaOkna {
 protected:
     void spust(TestDb& db) {
-        kavlinIni(db);
-        smesiIni().zapis(QStringLiteral("TForm1"), QStringLiteral("Label1_Caption"),
-                         QStringLiteral("10"));
-        okno = SadaOkna::spust();
+        okno = spustNaStredisku(db);
         ASSERT_TRUE(okno->fazeZobrazeniHotova());
         e = okno->editor();
     }

@@ -73,18 +73,7 @@ TEST(Cislovani, RokyPred2016CislujeModul) {
 }
 
 namespace {
-class Zapis : public SadaOkna {
-protected:
-    // The main window on the test database at cost centre 10.
-    std::unique_ptr<TForm1> spustNa10(const TestDb& db) {
-        kavlinIni(db);
-        smesiIni().zapis(QStringLiteral("TForm1"), QStringLiteral("Label1_Caption"),
-                         QStringLiteral("10"));
-        auto okno = spust();
-        EXPECT_TRUE(okno->fazeZobrazeniHotova());
-        return okno;
-    }
-};
+class Zapis : public SadaOkna {};
 
 // The header's date and lot, and one component line per (lot, quantity) at 50 %.
 void VyplnSmes(EditorDokladu* e, const QString& lot,
@@ -202,8 +191,9 @@ TEST_F(Zapis, NovaSmesOdZapsaniPoSeznam) {
 TEST_F(Zapis, PartieZalozenaJinouStaniciMezitim) {
     TestDb db;
     data(db);
-    auto uk = spustNa10(db);
+    auto uk = spustNaStredisku(db);
     TForm1& okno = *uk;
+    ASSERT_TRUE(okno.fazeZobrazeniHotova());
     EditorDokladu* e = okno.editor();
     okno.akce(QStringLiteral("Novdoklad1"))->trigger();
     ASSERT_NO_FATAL_FAILURE(
@@ -458,8 +448,9 @@ TEST_F(Zapis, OpravaZOknaPoSeznam) {
           QStringLiteral("insert into kavlin (UcetniRok, CislovaniD, SM_JAKNC, SM_vyrobky, "
                          "zakl_mj, uzavreneuo) values ('1', 0, 0, 'N', 'kg', '202001')")})
         ASSERT_TRUE(db.spojeni().proved(sql)) << db.spojeni().chyba().toStdString();
-    auto uk = spustNa10(db);
+    auto uk = spustNaStredisku(db);
     TForm1& okno = *uk;
+    ASSERT_TRUE(okno.fazeZobrazeniHotova());
     ASSERT_TRUE(okno.seznam()->vyber(QStringLiteral("2610000001")));
     okno.akce(QStringLiteral("Opravit1"))->trigger();
     ASSERT_TRUE(okno.editorOtevren()) << zpravy.join(QLatin1Char('|')).toStdString();
